@@ -1,0 +1,75 @@
+#pragma once
+
+#include "MODULE11.h"
+#include "Platform.h"
+#include "WindowSlot.h"
+
+#include <QObject>
+#include <QString>
+
+class QDialog;
+struct CommonDialog;
+class frmWizard;
+class Main;
+class Form1;
+class Form5;
+
+// The running program: the state its windows share, the four windows (each at most once), the
+// platform they talk to, and how the program ends.
+class Program : public QObject {
+    Q_OBJECT
+
+public:
+    // Shown as the title of every message box that has none of its own.
+    static inline const QString Title = QStringLiteral("Tovrin");
+
+    explicit Program(Platform& platform);
+    ~Program() override;
+
+    MODULE11 shared;
+
+    WindowSlot<frmWizard> wizard{*this};
+    WindowSlot<Main> practice{*this};
+    WindowSlot<Form1> recall{*this};
+    WindowSlot<Form5> readme{*this};
+
+    // Once the program has ended these show nothing: a message answers No (or OK), the file
+    // dialog is cancelled and a modal window returns at once.
+    Platform::Answer message(const QString& text, Platform::Buttons buttons = Platform::Buttons::Ok,
+                             Platform::Icon icon = Platform::Icon::None,
+                             const QString& title = QString());
+    bool showOpen(CommonDialog& dialog);
+    void showModal(QDialog& window);
+    double random();
+    void reseedFromClock();
+
+    // Ends the program at once: every window closes, every event loop is left, nothing is asked.
+    void end();
+    bool hasEnded() const { return ended_; }
+
+    // Told by a window slot when its window has closed. The program ends once no window is open
+    // after the current handler is done, so closing one window and showing another does not end it.
+    void windowClosed();
+
+private:
+    void endIfNoWindowIsOpen();
+    bool anyWindowOpen() const;
+
+    Platform& platform_;
+    bool ended_ = false;
+};
+
+template <class Window> Window* WindowSlot<Window>::use() {
+    if (window_.isNull() && !program_.hasEnded()) {
+        auto* window = new Window(program_);
+        window_ = window;
+        QObject::connect(window, &Window::closed, &program_, [this, window] {
+            if (window_.data() == window)
+                window_.clear();
+            program_.windowClosed();
+        });
+        if constexpr (requires { window->Form_Load(); })
+            window->Form_Load();
+    }
+    return get();
+}

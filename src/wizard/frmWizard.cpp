@@ -1,0 +1,195 @@
+#include "frmWizard.h"
+
+#include "core/Program.h"
+#include "practice/Main.h"
+#include "screens/OptionButton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+const QString NextCaption = QStringLiteral("Next >");
+const QString FinishCaption = QStringLiteral("Finish");
+} // namespace
+
+frmWizard::frmWizard(Program& program)
+    : program_(program) {
+    connect(butNext, &QPushButton::clicked, this, &frmWizard::butNext_Click);
+    connect(butBack, &QPushButton::clicked, this, &frmWizard::butBack_Click);
+    connect(butCancel, &QPushButton::clicked, this, &frmWizard::butCancel_Click);
+    connect(Option1, &OptionButton::doubleClicked, this, &frmWizard::Option1_DblClick);
+    connect(Option2, &OptionButton::doubleClicked, this, &frmWizard::Option2_DblClick);
+    connect(Option3, &OptionButton::doubleClicked, this, &frmWizard::Option3_DblClick);
+    connect(Option4, &OptionButton::clicked, this, &frmWizard::Option4_Click);
+    connect(Option4, &OptionButton::doubleClicked, this, &frmWizard::Option4_DblClick);
+    connect(Option5, &OptionButton::clicked, this, &frmWizard::Option5_Click);
+    connect(Option5, &OptionButton::doubleClicked, this, &frmWizard::Option5_DblClick);
+}
+
+void frmWizard::Form_Load() {
+    Frame1[1]->hide();
+    Frame1[2]->hide();
+    butBack->setEnabled(false);
+    program_.shared.WordCount = 0;
+    PromptNextWord();
+}
+
+void frmWizard::butNext_Click() {
+    ProcessStep(CurrentStep);
+    if (handedOver_)
+        return;
+    if (CurrentStep == 2) {
+        butNext->setText(FinishCaption);
+        return;
+    }
+    if (Restarted)
+        return;
+    if (!StayOnStep)
+        ++CurrentStep;
+    showPage(CurrentStep);
+    if (!StayOnStep)
+        butBack->setEnabled(true);
+    if (CurrentStep == 2)
+        butNext->setText(FinishCaption);
+}
+
+void frmWizard::ProcessStep(qint16 step) {
+    switch (step) {
+    case 0:
+        Restarted = false;
+        StayOnStep = false;
+        ListLoaded = false;
+        if (Option1->isChecked()) {
+            LoadList();
+            CurrentStep = 1;
+            ListLoaded = true;
+            // Passes through the typing page's work without showing it.
+            butNext_Click();
+        } else if (Option2->isChecked()) {
+            program_.shared.WordCount = 0;
+            PromptNextWord();
+        } else if (Option3->isChecked()) {
+            ShowReadme();
+            StayOnStep = true;
+        }
+        break;
+    case 1:
+        FinishList();
+        CheckWords1();
+        break;
+    case 2:
+        Done();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmWizard::Done() {
+    MODULE11& shared = program_.shared;
+    if (Option5->isChecked()) {
+        CurrentStep = 0;
+        Restarted = true;
+        butNext->setText(NextCaption);
+        shared.WordCount = 0;
+        for (std::size_t slot = 1; slot < shared.WordList.size(); ++slot)
+            shared.WordList[slot].clear();
+        Word->clear();
+        Form_Load();
+        return;
+    }
+    handedOver_ = true;
+    close();
+    if (Main* practice = program_.practice.use())
+        practice->show();
+}
+
+void frmWizard::butBack_Click() {
+    Frame1[CurrentStep]->hide();
+    butNext->setText(NextCaption);
+    --CurrentStep;
+    // After a load the typing page was passed through unseen: show it rather than uncover page 1.
+    showPage(CurrentStep);
+    if (CurrentStep == 0)
+        butBack->setEnabled(false);
+}
+
+void frmWizard::butCancel_Click() {
+    program_.end();
+}
+
+void frmWizard::Option1_DblClick() {
+    Option1->setChecked(true);
+    butNext_Click();
+}
+
+void frmWizard::Option2_DblClick() {
+    Option2->setChecked(true);
+    butNext_Click();
+}
+
+void frmWizard::Option3_DblClick() {
+    Option3->setChecked(true);
+    butNext_Click();
+}
+
+void frmWizard::Option4_Click() {
+    butNext->setText(QStringLiteral("Finished"));
+}
+
+void frmWizard::Option4_DblClick() {
+    Option4->setChecked(true);
+    Option4_Click();
+    butNext_Click();
+}
+
+void frmWizard::Option5_Click() {
+    butNext->setText(QStringLiteral("Restart"));
+}
+
+void frmWizard::Option5_DblClick() {
+    Option5->setChecked(true);
+    Option5_Click();
+    butNext_Click();
+}
+
+void frmWizard::PromptNextWord() {
+    MODULE11& shared = program_.shared;
+    ++shared.WordCount;
+    if (shared.WordCount == 31)
+        program_.message(
+            QStringLiteral("No more words are allowed in this list, you already have 30."),
+            Platform::Buttons::Ok, Platform::Icon::None, QStringLiteral("STOP"));
+    showWordPrompt();
+}
+
+void frmWizard::showWordPrompt() {
+    Label5->setText(QStringLiteral("Type in Word %1").arg(program_.shared.WordCount));
+}
+
+void frmWizard::showPage(qint16 step) {
+    QGroupBox* page = Frame1[step];
+    page->move(Frame1[0]->pos());
+    page->show();
+    page->raise();
+    // The prompt never shows a stale number, whatever changed the count since it was set.
+    if (step == 1)
+        showWordPrompt();
+}
+
+void frmWizard::LoadList() {}
+
+void frmWizard::FinishList() {}
+
+void frmWizard::CheckWords1() {
+    const MODULE11& shared = program_.shared;
+    QString text;
+    for (std::size_t slot = 1; slot <= 30 && shared.WordList[slot] != QLatin1String("Done"); ++slot)
+        text += shared.WordList[slot] + QLatin1String("\r\n");
+    CheckWords->setPlainText(text);
+}
+
+void frmWizard::ShowReadme() {}

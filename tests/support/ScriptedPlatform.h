@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/CommonDialog.h"
+#include "core/Platform.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <random>
+
+class QDialog;
+
+// A platform for tests: it records every request and answers from a script. A modal box or
+// window that the script does not expect fails the current test at once and is answered with
+// No (or OK, or a cancelled dialog), so that no test ever blocks.
+class ScriptedPlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    // The next message box is answered with `answer`; `whileOpen` runs while it is open.
+    void answer(Answer answer, std::function<void()> whileOpen = {});
+    // The next file dialog returns `name`, or is cancelled when there is none.
+    void chooseFile(std::optional<QString> name);
+    // The next modal window is driven by `drive`, which must close it.
+    void driveModal(std::function<void(QDialog&)> drive);
+    // The next calls of random() return these numbers, in order; after them a fixed-seed
+    // generator takes over.
+    void queueRandom(std::initializer_list<double> numbers);
+    void seedRandom(std::uint64_t seed) { generator_.seed(seed); }
+
+    // How many scripted answers were never asked for.
+    int unusedAnswers() const;
+
+    QList<Message> messages;
+    QList<CommonDialog> fileDialogs;
+    int modalWindows = 0;
+    int reseeds = 0;
+    bool ended = false;
+
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    bool showOpen(CommonDialog& dialog) override;
+    void showModal(QDialog& window) override;
+    double random() override;
+    void reseedFromClock() override;
+    void endProgram() override;
+
+private:
+    struct ScriptedAnswer {
+        Answer answer;
+        std::function<void()> whileOpen;
+    };
+    std::deque<ScriptedAnswer> answers_;
+    std::deque<std::optional<QString>> files_;
+    std::deque<std::function<void(QDialog&)>> modals_;
+    std::deque<double> randoms_;
+    std::mt19937_64 generator_{20261206};
+};

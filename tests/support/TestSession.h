@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ScriptedPlatform.h"
+#include "core/Program.h"
+
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+// A program on the scripted platform, as a test drives it.
+struct TestSession {
+    ScriptedPlatform platform;
+    Program program{platform};
+};
+
+// Lets closed windows finish their deferred deletion, then fails the test if any top-level
+// widget is left.
+void verifyNoWindowLeft();
+
+// The control named `name` inside `window`; fails the test (and returns null) without one.
+template <class Control> Control* control(QWidget* window, const QString& name) {
+    auto* found = window ? window->findChild<Control*>(name) : nullptr;
+    if (!found)
+        QTest::qFail(qPrintable(QStringLiteral("no control %1").arg(name)), __FILE__, __LINE__);
+    return found;
+}

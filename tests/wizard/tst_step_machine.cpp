@@ -1,0 +1,392 @@
+// The wizard's pages, buttons and flags as the user moves through them.
+
+#include "TestSession.h"
+#include "practice/Main.h"
+#include "screens/OptionButton.h"
+#include "wizard/StartProgram.h"
+#include "wizard/frmWizard.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Which page the user sees: the frame at the front where the pages lie, or -1.
+int pageOnTop(frmWizard* wizard) {
+    QWidget* hit = wizard->childAt(wizard->Frame1[0]->geometry().center());
+    for (; hit && hit != wizard; hit = hit->parentWidget())
+        for (int page = 0; page < 3; ++page)
+            if (hit == wizard->Frame1[page])
+                return page;
+    return -1;
+}
+
+enum class Choice { Load, Create, Readme };
+
+QRadioButton* optionFor(frmWizard* wizard, Choice choice) {
+    switch (choice) {
+    case Choice::Load:
+        return wizard->Option1;
+    case Choice::Create:
+        return wizard->Option2;
+    case Choice::Readme:
+        break;
+    }
+    return wizard->Option3;
+}
+
+} // namespace
+
+class StepMachineTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSession> session;
+    frmWizard* wizard = nullptr;
+
+    MODULE11& shared() { return session->program.shared; }
+
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    void goToPage2() { click(wizard->butNext); }
+
+    void goToPage3() {
+        goToPage2();
+        click(wizard->butNext);
+    }
+
+    void verifyPage(int page, bool backEnabled, const QString& nextCaption) {
+        QCOMPARE(pageOnTop(wizard), page);
+        QCOMPARE(wizard->butBack->isEnabled(), backEnabled);
+        QCOMPARE(wizard->butNext->text(), nextCaption);
+        QVERIFY(wizard->butCancel->isEnabled());
+    }
+
+private slots:
+    void init() {
+        session = std::make_unique<TestSession>();
+        startProgram(session->program);
+        wizard = session->program.wizard.get();
+        QVERIFY(wizard);
+    }
+
+    void cleanup() {
+        QCOMPARE(session->platform.unusedAnswers(), 0);
+        session.reset();
+        verifyNoWindowLeft();
+    }
+
+    void startsOnPageOneWithAnEmptyList() {
+        QVERIFY(wizard->isVisible());
+        QVERIFY(!wizard->isModal());
+        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+        verifyPage(0, false, "Next >");
+        QVERIFY(wizard->Option2->isChecked());
+        QVERIFY(wizard->Option4->isChecked());
+        QCOMPARE(shared().WordCount, 1);
+        for (const QString& slot : shared().WordList)
+            QVERIFY(slot.isEmpty());
+        QVERIFY(shared().ReadmeText.isEmpty());
+        QCOMPARE(wizard->Label5->text(), "Type in Word 1");
+        QCOMPARE(wizard->focusWidget(), wizard->butNext);
+        QVERIFY(session->platform.messages.isEmpty());
+        QVERIFY(!session->program.practice.isOpen());
+    }
+
+    void nextOnEachChoice_data() {
+        QTest::addColumn<Choice>("choice");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("backEnabled");
+        QTest::addColumn<QString>("nextCaption");
+        for (bool doubleClick : {false, true}) {
+            const char* how = doubleClick ? "double-click" : "Next";
+            QTest::addRow("create, %s", how)
+                << Choice::Create << doubleClick << 1 << true << "Next >";
+            QTest::addRow("load, %s", how) << Choice::Load << doubleClick << 2 << true << "Finish";
+            QTest::addRow("readme, %s", how)
+                << Choice::Readme << doubleClick << 0 << false << "Next >";
+        }
+    }
+
+    void nextOnEachChoice() {
+        QFETCH(Choice, choice);
+        QFETCH(bool, doubleClick);
+        QFETCH(int, page);
+        QFETCH(bool, backEnabled);
+        QFETCH(QString, nextCaption);
+
+        QRadioButton* option = optionFor(wizard, choice);
+        if (doubleClick) {
+            QTest::mouseClick(option, Qt::LeftButton);
+            QTest::mouseDClick(option, Qt::LeftButton);
+        } else {
+            click(option);
+            click(wizard->butNext);
+        }
+        verifyPage(page, backEnabled, nextCaption);
+        QVERIFY(option->isChecked());
+        QCOMPARE(shared().WordCount, 1);
+        QVERIFY(wizard->isVisible());
+    }
+
+    void readmeKeepsPageOneAndNextGoesOnNormally() {
+        click(wizard->Option3);
+        click(wizard->butNext);
+        click(wizard->butNext);
+        verifyPage(0, false, "Next >");
+        click(wizard->Option2);
+        click(wizard->butNext);
+        verifyPage(1, true, "Next >");
+        QCOMPARE(wizard->Label5->text(), "Type in Word 1");
+    }
+
+    void typingPageLeadsToReview() {
+        goToPage2();
+        verifyPage(1, true, "Next >");
+        click(wizard->butNext);
+        verifyPage(2, true, "Finish");
+    }
+
+    void yesAndNoSetTheCaption() {
+        goToPage3();
+        click(wizard->Option5);
+        QCOMPARE(wizard->butNext->text(), "Restart");
+        click(wizard->Option4);
+        QCOMPARE(wizard->butNext->text(), "Finished");
+        click(wizard->butBack);
+        click(wizard->butNext);
+        QCOMPARE(wizard->butNext->text(), "Finish");
+        QVERIFY(wizard->Option4->isChecked());
+    }
+
+    void backOnEachPage() {
+        goToPage3();
+        click(wizard->butBack);
+        verifyPage(1, true, "Next >");
+        click(wizard->butBack);
+        verifyPage(0, false, "Next >");
+        QVERIFY(!wizard->Frame1[1]->isVisible());
+        QVERIFY(!wizard->Frame1[2]->isVisible());
+    }
+
+    void backFromReviewChangesNoState() {
+        shared().WordList[1] = "cat";
+        shared().WordList[2] = "Done";
+        goToPage3();
+        shared().WordCount = 2;
+        wizard->Word->setText("pending");
+        click(wizard->butBack);
+        QCOMPARE(shared().WordCount, 2);
+        QCOMPARE(shared().WordList[1], "cat");
+        QCOMPARE(shared().WordList[2], "Done");
+        QCOMPARE(wizard->Word->text(), "pending");
+        QCOMPARE(wizard->Label5->text(), "Type in Word 2");
+    }
+
+    void backAfterALoadShowsTheTypingPage() {
+        click(wizard->Option1);
+        click(wizard->butNext);
+        verifyPage(2, true, "Finish");
+        click(wizard->butBack);
+        verifyPage(1, true, "Next >");
+        QCOMPARE(wizard->Label5->text(), QStringLiteral("Type in Word %1").arg(shared().WordCount));
+        click(wizard->butNext);
+        verifyPage(2, true, "Finish");
+    }
+
+    void reviewListsTheWordsUpToTheMarker_data() {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("three words")
+            << QStringList{"cat", "dog", "mouse", "Done"} << "cat\ndog\nmouse\n";
+        QTest::addRow("empty list") << QStringList{"Done"} << "";
+        QTest::addRow("a word 'Done' ends the listing")
+            << QStringList{"cat", "Done", "dog", "Done"} << "cat\n";
+        QTest::addRow("'done' in small letters does not")
+            << QStringList{"cat", "done", "Done"} << "cat\ndone\n";
+    }
+
+    void reviewListsTheWordsUpToTheMarker() {
+        QFETCH(QStringList, words);
+        QFETCH(QString, shown);
+        for (qsizetype i = 0; i < words.size(); ++i)
+            shared().WordList[static_cast<std::size_t>(i + 1)] = words.at(i);
+        goToPage3();
+        QCOMPARE(wizard->CheckWords->toPlainText(), shown);
+    }
+
+    void reviewOfAFullListStopsAfterThirtyWords() {
+        for (std::size_t slot = 1; slot <= 31; ++slot)
+            shared().WordList[slot] = QStringLiteral("w%1").arg(slot);
+        goToPage3();
+        const QStringList lines = wizard->CheckWords->toPlainText().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 30);
+        QCOMPARE(lines.last(), "w30");
+    }
+
+    void finishWithNoRestarts_data() {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addRow("Next") << false;
+        QTest::addRow("double-click on No") << true;
+    }
+
+    void finishWithNoRestarts() {
+        QFETCH(bool, doubleClick);
+        shared().WordList[0] = "slot zero";
+        shared().WordList[1] = "cat";
+        shared().WordList[2] = "Done";
+        shared().WordList[31] = "old";
+        goToPage3();
+        shared().WordCount = 2;
+        wizard->Word->setText("left over");
+        if (doubleClick) {
+            QTest::mouseDClick(wizard->Option5, Qt::LeftButton);
+        } else {
+            click(wizard->Option5);
+            click(wizard->butNext);
+        }
+        verifyPage(0, false, "Next >");
+        QVERIFY(!wizard->Frame1[1]->isVisible());
+        QVERIFY(!wizard->Frame1[2]->isVisible());
+        QCOMPARE(shared().WordCount, 1);
+        QCOMPARE(shared().WordList[0], "slot zero");
+        for (std::size_t slot = 1; slot <= 31; ++slot)
+            QVERIFY2(shared().WordList[slot].isEmpty(), qPrintable(QString::number(slot)));
+        QVERIFY(wizard->Word->text().isEmpty());
+        QCOMPARE(wizard->Label5->text(), "Type in Word 1");
+        QVERIFY(wizard->Option5->isChecked());
+        QVERIFY(!session->program.practice.isOpen());
+    }
+
+    void restartWithNoStillChosenRestartsAgain() {
+        goToPage3();
+        click(wizard->Option5);
+        click(wizard->butNext);
+        goToPage3();
+        verifyPage(2, true, "Finish");
+        QVERIFY(wizard->Option5->isChecked());
+        click(wizard->butNext);
+        verifyPage(0, false, "Next >");
+        goToPage2();
+        verifyPage(1, true, "Next >");
+    }
+
+    void finishWithYesHandsOver_data() {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addRow("Next") << false;
+        QTest::addRow("double-click on Yes") << true;
+    }
+
+    void finishWithYesHandsOver() {
+        QFETCH(bool, doubleClick);
+        shared().WordList[1] = "cat";
+        shared().WordList[2] = "Done";
+        goToPage3();
+        shared().WordCount = 2;
+        QPointer<frmWizard> closing = wizard;
+        if (doubleClick)
+            QTest::mouseDClick(wizard->Option4, Qt::LeftButton);
+        else
+            click(wizard->butNext);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closing.isNull());
+        QVERIFY(!session->program.wizard.isOpen());
+        Main* practice = session->program.practice.get();
+        QVERIFY(practice);
+        QVERIFY(practice->isVisible());
+        QVERIFY(!practice->isModal());
+        QVERIFY(!session->platform.ended);
+        QCOMPARE(shared().WordCount, 2);
+        QCOMPARE(shared().WordList[1], "cat");
+        QCOMPARE(shared().WordList[2], "Done");
+    }
+
+    void cancelEndsTheProgramFromAnyPage_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("escape");
+        for (int page = 0; page < 3; ++page) {
+            QTest::addRow("page %d, Cancel", page + 1) << page << false;
+            QTest::addRow("page %d, Escape", page + 1) << page << true;
+        }
+    }
+
+    void cancelEndsTheProgramFromAnyPage() {
+        QFETCH(int, page);
+        QFETCH(bool, escape);
+        if (page >= 1)
+            goToPage2();
+        if (page == 2)
+            click(wizard->butNext);
+        QCOMPARE(pageOnTop(wizard), page);
+        wizard->Word->setText("unsaved");
+        QPointer<frmWizard> closing = wizard;
+        if (escape)
+            QTest::keyClick(wizard->focusWidget() ? wizard->focusWidget() : wizard, Qt::Key_Escape);
+        else
+            click(wizard->butCancel);
+        QVERIFY(session->platform.ended);
+        QVERIFY(session->platform.messages.isEmpty());
+        QVERIFY(!session->program.wizard.isOpen());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closing.isNull());
+    }
+
+    void closingTheWizardEndsTheProgramOnceTheHandlerIsDone() {
+        wizard->close();
+        QVERIFY(!session->platform.ended);
+        QCoreApplication::processEvents();
+        QVERIFY(session->platform.ended);
+    }
+
+    void closingThePracticeWindowAfterTheHandoverEnds() {
+        goToPage3();
+        click(wizard->butNext);
+        QCoreApplication::processEvents();
+        QVERIFY(!session->platform.ended);
+        session->program.practice.get()->close();
+        QCoreApplication::processEvents();
+        QVERIFY(session->platform.ended);
+    }
+
+    void theWizardExistsOnceAndIsBuiltAnewAfterClosing() {
+        QCOMPARE(session->program.wizard.use(), wizard);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+        goToPage2();
+        click(wizard->Option5);
+        QPointer<frmWizard> first = wizard;
+        wizard->close();
+        QVERIFY(!session->program.wizard.isOpen());
+        frmWizard* second = session->program.wizard.use();
+        QVERIFY(second);
+        QVERIFY(second != first.data() || first.isNull());
+        // Nothing set on the old controls survives: the new one is as designed, and loaded.
+        QVERIFY(second->Option2->isChecked());
+        QVERIFY(second->Option4->isChecked());
+        QVERIFY(!second->butBack->isEnabled());
+        QVERIFY(!second->Frame1[1]->isVisibleTo(second));
+        second->show();
+        verifyPageOf(second);
+        QCoreApplication::processEvents();
+        QVERIFY(!session->platform.ended);
+        second->close();
+        QCoreApplication::processEvents();
+        QVERIFY(session->platform.ended);
+    }
+
+private:
+    void verifyPageOf(frmWizard* other) {
+        wizard = other;
+        verifyPage(0, false, "Next >");
+    }
+};
+
+QTEST_MAIN(StepMachineTest)
+#include "tst_step_machine.moc"
