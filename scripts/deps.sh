@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever Tovrin needs to build, test and run and is not there yet.
+# Extra package names may be given as arguments. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation "$@")
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

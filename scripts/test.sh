@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tovrin with warnings as errors and runs the whole test suite,
+# headless.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/deps.sh"
+cmake -S "$root" -B "$root/build" -G Ninja -DTOVRIN_WERROR=ON -DBUILD_TESTING=ON
+cmake --build "$root/build"
+cd "$root/build"
+ctest --output-on-failure --parallel 2
