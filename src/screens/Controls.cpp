@@ -21,7 +21,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
     auto* label = place(new QLabel(caption, parent), name, rect);
     label->setWordWrap(true);
     label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    label->setAutoFillBackground(!look.transparent);
+    label->lower();
     if (look.windowText) {
         QPalette colour = label->palette();
         colour.setColor(QPalette::WindowText, colour.color(QPalette::Text));

@@ -17,12 +17,13 @@ class OptionButton;
 
 struct LabelLook {
     bool centred = false;
-    // Draws only its text over what lies beneath; otherwise it fills its rectangle.
-    bool transparent = false;
     // In the system's window text colour rather than the button text colour.
     bool windowText = false;
 };
 
+// A label draws only its text, wrapped at word boundaries, beneath every other control of its
+// container: each label's background is the colour of what lies under it, and filling it would only
+// stand out against the shading of a frame.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place,
                   LabelLook look);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,

@@ -11,7 +11,7 @@
 PracticeScreen::PracticeScreen()
     : ScreenWindow("Main", QStringLiteral("Tovrin"), twipsRect(870, 1530, 6420, 6210),
                    Border::Sizable, Colours::WindowBackground, screenFont(8.25, true)) {
-    const LabelLook large{.centred = true, .transparent = true, .windowText = true};
+    const LabelLook large{.centred = true, .windowText = true};
     const QFont largeFont = screenFont(39, true);
 
     Command1 =
@@ -19,7 +19,7 @@ PracticeScreen::PracticeScreen()
     Command1->setDefault(true);
     TWord = makeLineEdit(this, "TWord", twipsRect(1680, 4920, 3972, 492), screenFont(12, false));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Type the Word Here"),
-                       twipsRect(600, 4920, 1212, 732), {.transparent = true, .windowText = true});
+                       twipsRect(600, 4920, 1212, 732), {.windowText = true});
     CorrectWord =
         makeLabel(this, "CorrectWord", QString(), twipsRect(120, 2880, 6252, 1212), large);
     TypedWord = makeLabel(this, "TypedWord", QString(), twipsRect(120, 1440, 6252, 1332), large);

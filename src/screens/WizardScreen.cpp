@@ -14,7 +14,7 @@
 WizardScreen::WizardScreen()
     : ScreenWindow("frmWizard", QStringLiteral("Tovrin"), twipsRect(1140, 1635, 6690, 5775),
                    Border::FixedDialog, Colours::DialogFace, screenFont(8.25, false)) {
-    const LabelLook note{.centred = false, .transparent = true, .windowText = true};
+    const LabelLook note{.windowText = true};
 
     QGroupBox* page1 = Frame1[0] =
         makeFrame(this, "Frame1(0)", QStringLiteral("Step 1"), twipsRect(120, 120, 6375, 4815));
@@ -29,8 +29,7 @@ WizardScreen::WizardScreen()
                        twipsRect(1320, 2760, 3375, 375), {.centred = true});
     Label3 =
         makeLabel(page1, "Label3", QStringLiteral("Tip: double-click a choice to go straight on."),
-                  twipsRect(1200, 4320, 4095, 495),
-                  {.centred = true, .transparent = true, .windowText = true});
+                  twipsRect(1200, 4320, 4095, 495), {.centred = true, .windowText = true});
     Label1 = makeLabel(page1, "Label1", QStringLiteral("Dear Teacher or Parent,"),
                        twipsRect(240, 360, 3375, 495), note);
     Label2 = makeLabel(page1, "Label2",
@@ -52,8 +51,7 @@ WizardScreen::WizardScreen()
     Label4 = makeLabel(page2, "Label4",
                        QStringLiteral("Words must be between 2 and 20 letters long.  Press 'Next' "
                                       "after you have entered all of your words."),
-                       twipsRect(720, 360, 4935, 615),
-                       {.centred = true, .transparent = true, .windowText = true});
+                       twipsRect(720, 360, 4935, 615), {.centred = true, .windowText = true});
 
     QGroupBox* page3 = Frame1[2] =
         makeFrame(this, "Frame1(2)", QStringLiteral("Step 3"), twipsRect(120, 600, 6375, 4815));
