@@ -41,7 +41,10 @@ OptionButton* makeOption(QWidget* parent, const char* name, const QString& capti
 }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
-    return place(new QGroupBox(caption, parent), name, rect);
+    auto* frame = place(new QGroupBox(caption, parent), name, rect);
+    // A frame hides what lies beneath it, as the wizard's pages stacked in one place rely on.
+    frame->setAutoFillBackground(true);
+    return frame;
 }
 
 QLineEdit* makeLineEdit(QWidget* parent, const char* name, const QRect& rect, const QFont& font) {
