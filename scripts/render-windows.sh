@@ -1,0 +1,17 @@
+#!/bin/sh
+# Saves PNG pictures of every window, offscreen, at scale 1 into OUTPUT_DIR (renders/ by default)
+# and at scale 2 into OUTPUT_DIR/scale2. Builds in build/, configuring it first if needed.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$root/renders}
+build=$root/build
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DTOVRIN_WERROR=ON
+fi
+cmake --build "$build" --target render_windows
+
+export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
+"$build/tests/render_windows" "$out"
+QT_SCALE_FACTOR=2 "$build/tests/render_windows" "$out/scale2"
