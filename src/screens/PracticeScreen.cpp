@@ -24,6 +24,8 @@ PracticeScreen::PracticeScreen()
         makeLabel(this, "CorrectWord", QString(), twipsRect(120, 2880, 6252, 1212), large);
     TypedWord = makeLabel(this, "TypedWord", QString(), twipsRect(120, 1440, 6252, 1332), large);
     Word = makeLabel(this, "Word", QString(), twipsRect(120, 120, 6132, 1212), large);
+    // The label's rectangle runs a little under the entry box: wrap its caption before the box.
+    Label1->setContentsMargins(0, 0, Label1->geometry().right() + 1 - TWord->geometry().left(), 0);
     for (QLabel* line : {CorrectWord, TypedWord, Word})
         line->setFont(largeFont);
 
