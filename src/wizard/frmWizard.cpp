@@ -175,9 +175,12 @@ void frmWizard::showPage(qint16 step) {
     page->move(Frame1[0]->pos());
     page->show();
     page->raise();
-    // The prompt never shows a stale number, whatever changed the count since it was set.
-    if (step == 1)
+    // The prompt never shows a stale number, whatever changed the count since it was set, and
+    // the teacher can type at once.
+    if (step == 1) {
         showWordPrompt();
+        Word->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmWizard::LoadList() {}

@@ -84,8 +84,8 @@ int main(int argc, char* argv[]) {
     Main* practice = session.program.practice.get();
     if (practice) {
         practice->Word->setText(QStringLiteral("necessary"));
-        practice->TypedWord->setText(QStringLiteral("neccesary"));
-        practice->CorrectWord->setText(QStringLiteral("necessary"));
+        practice->TypedWord->setText(QStringLiteral("necessary"));
+        practice->CorrectWord->setText(QStringLiteral("nec--sary"));
         practice->TWord->setText(QStringLiteral("neccesary"));
     }
     save(practice, "main.png");

@@ -150,6 +150,7 @@ private slots:
     void typingPageLeadsToReview() {
         goToPage2();
         verifyPage(1, true, "Next >");
+        QCOMPARE(wizard->focusWidget(), wizard->Word);
         click(wizard->butNext);
         verifyPage(2, true, "Finish");
     }
