@@ -10,5 +10,6 @@ int main(int argc, char* argv[]) {
     DesktopPlatform platform;
     Program program(platform);
     startProgram(program);
-    return QApplication::exec();
+    // Ending before the event loop runs would leave nothing to quit it.
+    return program.hasEnded() ? 0 : QApplication::exec();
 }

@@ -107,12 +107,6 @@ private slots:
                              << QMessageBox::Yes << Platform::Answer::Yes;
         QTest::addRow("No") << B::YesNo << I::None << yesNo << QMessageBox::NoIcon
                             << QMessageBox::No << Platform::Answer::No;
-        QTest::addRow("Yes, exclamation")
-            << B::YesNo << I::Exclamation << yesNo << QMessageBox::Warning << QMessageBox::Yes
-            << Platform::Answer::Yes;
-        QTest::addRow("No, exclamation")
-            << B::YesNo << I::Exclamation << yesNo << QMessageBox::Warning << QMessageBox::No
-            << Platform::Answer::No;
     }
 
     void messageShowsABoxAndReturnsThePressedButton() {
@@ -236,49 +230,23 @@ private slots:
         QCOMPARE(settings.FileName, typed.isEmpty() ? earlierPath : folder.filePath(typed));
     }
 
-    void qtNameFiltersPairsDescriptionsWithPatterns_data() {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QStringList>("nameFilters");
-        QTest::addRow("the word list filter")
-            << TovrinFilter << QStringList{"All files (*)", "Tovrin Files (*.tvr)"};
-        QTest::addRow("no brackets in the description")
-            << "Word lists|*.tvr" << QStringList{"Word lists (*.tvr)"};
-        QTest::addRow("brackets that disagree with the pattern")
-            << "Lists (*.lst)|*.tvr" << QStringList{"Lists (*.tvr)"};
-        QTest::addRow("brackets inside the description")
-            << "Lists (old) to learn|*.tvr" << QStringList{"Lists (old) to learn (*.tvr)"};
-        QTest::addRow("several patterns")
-            << "Lists|*.tvr;*.txt" << QStringList{"Lists (*.tvr *.txt)"};
-        QTest::addRow("every file among other patterns")
-            << "Lists|*.tvr;*.*" << QStringList{"Lists (*.tvr *)"};
-        QTest::addRow("blanks around the parts")
-            << " Lists | *.tvr " << QStringList{"Lists (*.tvr)"};
-        QTest::addRow("a description without a pattern is dropped")
-            << "Lists|*.tvr|Others" << QStringList{"Lists (*.tvr)"};
-        QTest::addRow("empty") << QString() << QStringList();
-    }
-
-    void qtNameFiltersPairsDescriptionsWithPatterns() {
-        QFETCH(QString, filter);
-        QFETCH(QStringList, nameFilters);
-        QCOMPARE(qtNameFilters(filter), nameFilters);
-    }
-
     void nameFiltersListTheRightFiles_data() {
         QTest::addColumn<QString>("filter");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QStringList>("listed");
-        QTest::addRow("every file, names without a dot too")
-            << TovrinFilter << 0 << QStringList{"README", "notes.txt", "words.tvr"};
-        QTest::addRow("word lists") << TovrinFilter << 1 << QStringList{"words.tvr"};
-        QTest::addRow("several patterns")
-            << "Lists|*.tvr;*.txt" << 0 << QStringList{"notes.txt", "words.tvr"};
+        QTest::addColumn<QStringList>("nameFilters");
+        QTest::addColumn<QList<QStringList>>("listed");
+        QTest::addRow("the word list filter")
+            << TovrinFilter << QStringList{"All files (*)", "Tovrin Files (*.tvr)"}
+            << QList<QStringList>{{"README", "notes.txt", "words.tvr"}, {"words.tvr"}};
+        QTest::addRow("several patterns, no brackets")
+            << "Lists|*.tvr;*.txt" << QStringList{"Lists (*.tvr *.txt)"}
+            << QList<QStringList>{{"notes.txt", "words.tvr"}};
     }
 
+    // "*.*" lists every file, names without a dot too.
     void nameFiltersListTheRightFiles() {
         QFETCH(QString, filter);
-        QFETCH(int, entry);
-        QFETCH(QStringList, listed);
+        QFETCH(QStringList, nameFilters);
+        QFETCH(QList<QStringList>, listed);
         QTemporaryDir temporary;
         QVERIFY(temporary.isValid());
         const QDir folder(temporary.path());
@@ -286,10 +254,10 @@ private slots:
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        const QStringList nameFilters = qtNameFilters(filter);
-        QVERIFY(entry < nameFilters.size());
-        QCOMPARE(folder.entryList(patternsOf(nameFilters.at(entry)), QDir::Files, QDir::Name),
-                 listed);
+        QCOMPARE(qtNameFilters(filter), nameFilters);
+        for (qsizetype entry = 0; entry < nameFilters.size(); ++entry)
+            QCOMPARE(folder.entryList(patternsOf(nameFilters.at(entry)), QDir::Files, QDir::Name),
+                     listed.at(entry));
     }
 
     void showModalReturnsOnceTheWindowIsClosed() {

@@ -49,20 +49,12 @@ private slots:
         verifyNoWindowLeft();
     }
 
-    void thePracticeWindowExistsOnceWhileOpen() {
-        Main* practice = program().practice.use();
-        QVERIFY(practice);
-        QVERIFY(program().practice.isOpen());
-        QCOMPARE(program().practice.get(), practice);
-        practice->show();
-        QCOMPARE(program().practice.use(), practice);
-        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
-    }
-
-    void aClosedPracticeWindowIsBuiltAnew() {
+    void thePracticeWindowExistsOnceAndIsBuiltAnewAfterClosing() {
         QPointer<Main> first = program().practice.use();
         QVERIFY(first);
         first->show();
+        QCOMPARE(program().practice.use(), first.data());
+        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
         first->TWord->setText("typed");
         first->close();
         QVERIFY(!program().practice.isOpen());
@@ -158,30 +150,10 @@ private slots:
         program().showModal(window);
         QCOMPARE(platform().modalWindows, 0);
         QVERIFY(!window.isVisible());
-        QCoreApplication::processEvents();
-    }
 
-    void messagesAfterTheEndAnswerWithoutAsking_data() {
-        QTest::addColumn<Platform::Buttons>("buttons");
-        QTest::addColumn<Platform::Icon>("icon");
-        QTest::addColumn<Platform::Answer>("answer");
-        QTest::addRow("Yes/No") << Platform::Buttons::YesNo << Platform::Icon::None
-                                << Platform::Answer::No;
-        QTest::addRow("Yes/No, exclamation")
-            << Platform::Buttons::YesNo << Platform::Icon::Exclamation << Platform::Answer::No;
-        QTest::addRow("OK") << Platform::Buttons::Ok << Platform::Icon::None
-                            << Platform::Answer::Ok;
-        QTest::addRow("OK, exclamation")
-            << Platform::Buttons::Ok << Platform::Icon::Exclamation << Platform::Answer::Ok;
-    }
-
-    void messagesAfterTheEndAnswerWithoutAsking() {
-        QFETCH(Platform::Buttons, buttons);
-        QFETCH(Platform::Icon, icon);
-        QFETCH(Platform::Answer, answer);
-        QVERIFY(show(Which::Wizard));
-        program().end();
-        QCOMPARE(program().message("Save the list?", buttons, icon), answer);
+        QCOMPARE(program().message("Save the list?", Platform::Buttons::YesNo),
+                 Platform::Answer::No);
+        QCOMPARE(program().message("Saved."), Platform::Answer::Ok);
         QVERIFY(platform().messages.isEmpty());
     }
 };

@@ -339,54 +339,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(closing.isNull());
     }
-
-    void closingTheWizardEndsTheProgramOnceTheHandlerIsDone() {
-        wizard->close();
-        QVERIFY(!session->platform.ended);
-        QCoreApplication::processEvents();
-        QVERIFY(session->platform.ended);
-    }
-
-    void closingThePracticeWindowAfterTheHandoverEnds() {
-        goToPage3();
-        click(wizard->butNext);
-        QCoreApplication::processEvents();
-        QVERIFY(!session->platform.ended);
-        session->program.practice.get()->close();
-        QCoreApplication::processEvents();
-        QVERIFY(session->platform.ended);
-    }
-
-    void theWizardExistsOnceAndIsBuiltAnewAfterClosing() {
-        QCOMPARE(session->program.wizard.use(), wizard);
-        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
-        goToPage2();
-        click(wizard->Option5);
-        QPointer<frmWizard> first = wizard;
-        wizard->close();
-        QVERIFY(!session->program.wizard.isOpen());
-        frmWizard* second = session->program.wizard.use();
-        QVERIFY(second);
-        QVERIFY(second != first.data() || first.isNull());
-        // Nothing set on the old controls survives: the new one is as designed, and loaded.
-        QVERIFY(second->Option2->isChecked());
-        QVERIFY(second->Option4->isChecked());
-        QVERIFY(!second->butBack->isEnabled());
-        QVERIFY(!second->Frame1[1]->isVisibleTo(second));
-        second->show();
-        verifyPageOf(second);
-        QCoreApplication::processEvents();
-        QVERIFY(!session->platform.ended);
-        second->close();
-        QCoreApplication::processEvents();
-        QVERIFY(session->platform.ended);
-    }
-
-private:
-    void verifyPageOf(frmWizard* other) {
-        wizard = other;
-        verifyPage(0, false, "Next >");
-    }
 };
 
 QTEST_MAIN(StepMachineTest)
