@@ -4,8 +4,8 @@
 #include "TestSession.h"
 #include "practice/Main.h"
 #include "screens/OptionButton.h"
-#include "screens/ReadmeScreen.h"
 #include "screens/RecallScreen.h"
+#include "wizard/Form5.h"
 #include "wizard/StartProgram.h"
 #include "wizard/frmWizard.h"
 
@@ -103,14 +103,15 @@ int main(int argc, char* argv[]) {
     recall->TypedWord->setText(QStringLiteral("necessary"));
     save(recall, "form1-recall.png");
 
-    auto* readme = new ReadmeScreen;
-    readme->setWindowTitle(QStringLiteral("readme.txt"));
-    readme->Text1->setPlainText(ReadmeText);
-    readme->show();
+    session.program.shared.ReadmeText = ReadmeText;
+    Form5* readme = session.program.readme.use();
+    if (readme) {
+        readme->setWindowTitle(QStringLiteral("readme.txt"));
+        readme->show();
+    }
     save(readme, "form5-readme.png");
 
     recall->close();
-    readme->close();
     session.program.end();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return saved ? 0 : 1;
