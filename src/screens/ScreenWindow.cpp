@@ -1,7 +1,6 @@
 #include "ScreenWindow.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
 
@@ -39,7 +38,7 @@ void ScreenWindow::setFocusOrder(const QList<QWidget*>& order) {
 }
 
 void ScreenWindow::reject() {
-    if (cancelButton_)
+    if (cancelButton_ && cancelButton_->isEnabled())
         cancelButton_->click();
 }
 
@@ -47,15 +46,6 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     // No window asks anything when it is closed.
     event->accept();
     emit closed();
-}
-
-void ScreenWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (cancelButton_ && cancelButton_->isEnabled())
-            cancelButton_->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void ScreenWindow::showEvent(QShowEvent* event) {

@@ -16,8 +16,8 @@ public:
     enum class Border { FixedDialog, Sizable };
     enum class Colours { DialogFace, WindowBackground };
 
-    // Escape, and any other request to reject the window, presses its cancel button; a window
-    // without one stays as it is.
+    // Escape (through the dialog's own key handling), and any other request to reject the window,
+    // presses its cancel button; a window without one stays as it is.
     void reject() override;
 
 signals:
@@ -34,7 +34,6 @@ protected:
     void setFocusOrder(const QList<QWidget*>& order);
 
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
