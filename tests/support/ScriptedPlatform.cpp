@@ -17,10 +17,6 @@ void ScriptedPlatform::driveModal(std::function<void(QDialog&)> drive) {
     modals_.push_back(std::move(drive));
 }
 
-void ScriptedPlatform::queueRandom(std::initializer_list<double> numbers) {
-    randoms_.insert(randoms_.end(), numbers.begin(), numbers.end());
-}
-
 int ScriptedPlatform::unusedAnswers() const {
     return static_cast<int>(answers_.size() + files_.size() + modals_.size());
 }
@@ -87,17 +83,11 @@ void ScriptedPlatform::showModal(QDialog& window) {
 }
 
 double ScriptedPlatform::random() {
-    if (!randoms_.empty()) {
-        const double next = randoms_.front();
-        randoms_.pop_front();
-        return next;
-    }
     return std::ldexp(static_cast<double>(generator_() >> 11), -53);
 }
 
-void ScriptedPlatform::reseedFromClock() {
-    ++reseeds;
-}
+// The generator keeps its fixed seed, so that tests stay repeatable.
+void ScriptedPlatform::reseedFromClock() {}
 
 void ScriptedPlatform::endProgram() {
     ended = true;

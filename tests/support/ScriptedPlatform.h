@@ -13,7 +13,8 @@
 
 class QDialog;
 
-// A platform for tests: it records every request and answers from a script. A modal box or
+// A platform for tests: it records every request and answers from a script; its random numbers
+// come from a fixed seed, so every run draws the same. A modal box or
 // window that the script does not expect fails the current test at once and is answered with
 // No (or OK, or a cancelled dialog), so that no test ever blocks.
 class ScriptedPlatform final : public Platform {
@@ -31,10 +32,6 @@ public:
     void chooseFile(std::optional<QString> name);
     // The next modal window is driven by `drive`, which must close it.
     void driveModal(std::function<void(QDialog&)> drive);
-    // The next calls of random() return these numbers, in order; after them a fixed-seed
-    // generator takes over.
-    void queueRandom(std::initializer_list<double> numbers);
-    void seedRandom(std::uint64_t seed) { generator_.seed(seed); }
 
     // How many scripted answers were never asked for.
     int unusedAnswers() const;
@@ -42,7 +39,6 @@ public:
     QList<Message> messages;
     QList<CommonDialog> fileDialogs;
     int modalWindows = 0;
-    int reseeds = 0;
     bool ended = false;
 
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
@@ -60,6 +56,5 @@ private:
     std::deque<ScriptedAnswer> answers_;
     std::deque<std::optional<QString>> files_;
     std::deque<std::function<void(QDialog&)>> modals_;
-    std::deque<double> randoms_;
     std::mt19937_64 generator_{20261206};
 };
