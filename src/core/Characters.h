@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A word is a sequence of characters as a reader sees them: a letter with its combining accent,
+// or an emoji made of a surrogate pair, is one character. Lengths, hiding and marking count and
+// address these, so nothing ever splits one.
+QStringList characters(const QString& word);
+qsizetype characterCount(const QString& word);
