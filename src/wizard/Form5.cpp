@@ -1,5 +1,6 @@
 #include "Form5.h"
 
+#include "ReadmeFile.h"
 #include "core/Program.h"
 
 #include <QPlainTextEdit>
@@ -9,7 +10,7 @@ Form5::Form5(Program& program)
 
 void Form5::Form_Load() {
     Form_Resize();
-    Text1->setPlainText(program_.shared.ReadmeText);
+    Text1->setPlainText(readmeDisplayText(program_.shared.ReadmeText));
 }
 
 void Form5::resizeEvent(QResizeEvent* event) {

@@ -1,9 +1,12 @@
 #include "frmWizard.h"
 
+#include "Form5.h"
+#include "ReadmeFile.h"
 #include "core/Program.h"
 #include "practice/Main.h"
 #include "screens/OptionButton.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +20,7 @@ const QString FinishCaption = QStringLiteral("Finish");
 
 frmWizard::frmWizard(Program& program)
     : program_(program) {
+    connect(Command1, &QPushButton::clicked, this, &frmWizard::Command1_Click);
     connect(butNext, &QPushButton::clicked, this, &frmWizard::butNext_Click);
     connect(butBack, &QPushButton::clicked, this, &frmWizard::butBack_Click);
     connect(butCancel, &QPushButton::clicked, this, &frmWizard::butCancel_Click);
@@ -156,16 +160,6 @@ void frmWizard::Option5_DblClick() {
     butNext_Click();
 }
 
-void frmWizard::PromptNextWord() {
-    MODULE11& shared = program_.shared;
-    ++shared.WordCount;
-    if (shared.WordCount == 31)
-        program_.message(
-            QStringLiteral("No more words are allowed in this list, you already have 30."),
-            Platform::Buttons::Ok, Platform::Icon::None, QStringLiteral("STOP"));
-    showWordPrompt();
-}
-
 void frmWizard::showWordPrompt() {
     Label5->setText(QStringLiteral("Type in Word %1").arg(program_.shared.WordCount));
 }
@@ -183,10 +177,6 @@ void frmWizard::showPage(qint16 step) {
     }
 }
 
-void frmWizard::LoadList() {}
-
-void frmWizard::FinishList() {}
-
 void frmWizard::CheckWords1() {
     const MODULE11& shared = program_.shared;
     QString text;
@@ -195,4 +185,22 @@ void frmWizard::CheckWords1() {
     CheckWords->setPlainText(text);
 }
 
-void frmWizard::ShowReadme() {}
+void frmWizard::ShowReadme() {
+    QString text;
+    QString reason;
+    if (!readReadme(QStringLiteral("readme.txt"), text, reason)) {
+        program_.message(
+            QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
+                .arg(QDir::toNativeSeparators(QDir::currentPath()), reason),
+            Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
+        return;
+    }
+    program_.shared.ReadmeText = text;
+    Form5* viewer = program_.readme.use();
+    if (!viewer)
+        return;
+    viewer->setWindowTitle(QStringLiteral("readme.txt"));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}

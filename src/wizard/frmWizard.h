@@ -20,6 +20,11 @@ public:
     CommonDialog CommonDialog1;
 
 private:
+    // Whether a word must have two letters: typed words must, a word taken when the list is
+    // closed need not.
+    enum class WordLength { AtLeastTwo, AnyLength };
+
+    void Command1_Click();
     void butNext_Click();
     void butBack_Click();
     void butCancel_Click();
@@ -36,9 +41,16 @@ private:
     void PromptNextWord();
     void LoadList();
     void FinishList();
+    void SaveList();
     void CheckWords1();
     void ShowReadme();
     void showWordPrompt();
+    void showListFull();
+
+    // Shows why `word` cannot join the list, if it cannot.
+    bool refuseWord(const QString& word, WordLength length);
+    // Sets up the file dialog for word lists and shows it; false when it was cancelled.
+    bool chooseListFile();
 
     // Puts the page of `step` where page 1 lies, shows it and brings it to the front.
     void showPage(qint16 step);

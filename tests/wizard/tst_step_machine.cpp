@@ -49,6 +49,8 @@ class StepMachineTest : public QObject {
 
     std::unique_ptr<TestSession> session;
     frmWizard* wizard = nullptr;
+    // readme.txt is looked for in the current folder.
+    QTemporaryDir folder;
 
     MODULE11& shared() { return session->program.shared; }
 
@@ -56,9 +58,23 @@ class StepMachineTest : public QObject {
 
     void goToPage2() { click(wizard->butNext); }
 
+    // Leaves the typing page, declining to save.
+    void finishTyping() {
+        session->platform.answer(Platform::Answer::No);
+        click(wizard->butNext);
+    }
+
     void goToPage3() {
         goToPage2();
-        click(wizard->butNext);
+        finishTyping();
+    }
+
+    void typeWords(const QStringList& words) {
+        goToPage2();
+        for (const QString& word : words) {
+            wizard->Word->setText(word);
+            click(wizard->Command1);
+        }
     }
 
     void verifyPage(int page, bool backEnabled, const QString& nextCaption) {
@@ -69,6 +85,13 @@ class StepMachineTest : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY(QDir::setCurrent(folder.path()));
+        QFile readme("readme.txt");
+        QVERIFY(readme.open(QIODevice::WriteOnly));
+        readme.write("How to use Tovrin\r\n");
+    }
+
     void init() {
         session = std::make_unique<TestSession>();
         startProgram(session->program);
@@ -123,6 +146,8 @@ private slots:
         QFETCH(QString, nextCaption);
 
         QRadioButton* option = optionFor(wizard, choice);
+        if (choice == Choice::Load)
+            session->platform.chooseFile(std::nullopt);
         if (doubleClick) {
             QTest::mouseClick(option, Qt::LeftButton);
             QTest::mouseDClick(option, Qt::LeftButton);
@@ -151,7 +176,7 @@ private slots:
         goToPage2();
         verifyPage(1, true, "Next >");
         QCOMPARE(wizard->focusWidget(), wizard->Word);
-        click(wizard->butNext);
+        finishTyping();
         verifyPage(2, true, "Finish");
     }
 
@@ -162,7 +187,7 @@ private slots:
         click(wizard->Option4);
         QCOMPARE(wizard->butNext->text(), "Finished");
         click(wizard->butBack);
-        click(wizard->butNext);
+        finishTyping();
         QCOMPARE(wizard->butNext->text(), "Finish");
         QVERIFY(wizard->Option4->isChecked());
     }
@@ -178,10 +203,8 @@ private slots:
     }
 
     void backFromReviewChangesNoState() {
-        shared().WordList[1] = "cat";
-        shared().WordList[2] = "Done";
-        goToPage3();
-        shared().WordCount = 2;
+        typeWords({"cat"});
+        finishTyping();
         wizard->Word->setText("pending");
         click(wizard->butBack);
         QCOMPARE(shared().WordCount, 2);
@@ -193,6 +216,7 @@ private slots:
 
     void backAfterALoadShowsTheTypingPage() {
         click(wizard->Option1);
+        session->platform.chooseFile(std::nullopt);
         click(wizard->butNext);
         verifyPage(2, true, "Finish");
         click(wizard->butBack);
@@ -206,27 +230,28 @@ private slots:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("shown");
         QTest::addRow("three words")
-            << QStringList{"cat", "dog", "mouse", "Done"} << "cat\ndog\nmouse\n";
-        QTest::addRow("empty list") << QStringList{"Done"} << "";
+            << QStringList{"cat", "dog", "mouse"} << "cat\ndog\nmouse\n";
+        QTest::addRow("empty list") << QStringList{} << "";
         QTest::addRow("a word 'Done' ends the listing")
-            << QStringList{"cat", "Done", "dog", "Done"} << "cat\n";
+            << QStringList{"cat", "Done", "dog"} << "cat\n";
         QTest::addRow("'done' in small letters does not")
-            << QStringList{"cat", "done", "Done"} << "cat\ndone\n";
+            << QStringList{"cat", "done"} << "cat\ndone\n";
     }
 
     void reviewListsTheWordsUpToTheMarker() {
         QFETCH(QStringList, words);
         QFETCH(QString, shown);
-        for (qsizetype i = 0; i < words.size(); ++i)
-            shared().WordList[static_cast<std::size_t>(i + 1)] = words.at(i);
-        goToPage3();
+        typeWords(words);
+        finishTyping();
         QCOMPARE(wizard->CheckWords->toPlainText(), shown);
     }
 
     void reviewOfAFullListStopsAfterThirtyWords() {
-        for (std::size_t slot = 1; slot <= 31; ++slot)
-            shared().WordList[slot] = QStringLiteral("w%1").arg(slot);
-        goToPage3();
+        goToPage2();
+        for (int word = 1; word <= 30; ++word)
+            shared().WordList[std::size_t(word)] = QStringLiteral("w%1").arg(word);
+        shared().WordCount = 31;
+        finishTyping();
         const QStringList lines = wizard->CheckWords->toPlainText().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 30);
         QCOMPARE(lines.last(), "w30");
@@ -241,11 +266,9 @@ private slots:
     void finishWithNoRestarts() {
         QFETCH(bool, doubleClick);
         shared().WordList[0] = "slot zero";
-        shared().WordList[1] = "cat";
-        shared().WordList[2] = "Done";
         shared().WordList[31] = "old";
-        goToPage3();
-        shared().WordCount = 2;
+        typeWords({"cat"});
+        finishTyping();
         wizard->Word->setText("left over");
         if (doubleClick) {
             QTest::mouseDClick(wizard->Option5, Qt::LeftButton);
@@ -287,10 +310,8 @@ private slots:
 
     void finishWithYesHandsOver() {
         QFETCH(bool, doubleClick);
-        shared().WordList[1] = "cat";
-        shared().WordList[2] = "Done";
-        goToPage3();
-        shared().WordCount = 2;
+        typeWords({"cat"});
+        finishTyping();
         QPointer<frmWizard> closing = wizard;
         if (doubleClick)
             QTest::mouseDClick(wizard->Option4, Qt::LeftButton);
@@ -325,9 +346,10 @@ private slots:
         if (page >= 1)
             goToPage2();
         if (page == 2)
-            click(wizard->butNext);
+            finishTyping();
         QCOMPARE(pageOnTop(wizard), page);
         wizard->Word->setText("unsaved");
+        session->platform.messages.clear();
         QPointer<frmWizard> closing = wizard;
         if (escape)
             QTest::keyClick(wizard->focusWidget() ? wizard->focusWidget() : wizard, Qt::Key_Escape);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Word lists and the readme are 8-bit files: older ones hold Windows-1252, newer ones may hold
+// UTF-8. Bytes that are valid UTF-8 are read as UTF-8, anything else as Windows-1252.
+
+// A UTF-8 byte-order mark at the start is skipped.
+QString decodeEightBit(QByteArrayView bytes);
+
+// Whether `bytes` are complete, valid UTF-8 (a sequence cut off at the end is not).
+bool isValidUtf8(QByteArrayView bytes);
+
+QString decodeWindows1252(QByteArrayView bytes);
+
+// None when the text holds a character that Windows-1252 has no byte for.
+std::optional<QByteArray> encodeWindows1252(QStringView text);

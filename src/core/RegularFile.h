@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+// Opens `path` for reading only when it is a regular file: a directory, a FIFO or a device is
+// refused without ever blocking on it. On failure `reason` says why, in words for the user.
+bool openRegularFile(const QString& path, QFile& file, QString& reason);

@@ -1,0 +1,55 @@
+#include "ReadmeFile.h"
+
+#include "core/EightBitText.h"
+#include "core/RegularFile.h"
+
+#include <QFile>
+
+namespace {
+constexpr qint64 MaxReadmeBytes = 16 * 1024 * 1024;
+const QString TooLarge = QStringLiteral("it is larger than 16 MiB");
+} // namespace
+
+bool readReadme(const QString& path, QString& text, QString& reason) {
+    QFile file;
+    if (!openRegularFile(path, file, reason))
+        return false;
+    if (file.size() > MaxReadmeBytes) {
+        reason = TooLarge;
+        return false;
+    }
+    // One byte more than allowed tells a file that grew since its size was taken.
+    const QByteArray bytes = file.read(MaxReadmeBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    if (bytes.size() > MaxReadmeBytes) {
+        reason = TooLarge;
+        return false;
+    }
+    text = decodeEightBit(bytes);
+    return true;
+}
+
+QString readmeDisplayText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t code = text[i].unicode();
+        if (code == u'\r') {
+            shown.append(u'\n');
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else if (code == u'\n' || code == u'\t') {
+            shown.append(QChar(code));
+        } else if (code < 0x20) {
+            shown.append(QChar(char16_t(0x2400 + code)));
+        } else if (code == 0x7F) {
+            shown.append(QChar(char16_t(0x2421)));
+        } else {
+            shown.append(QChar(code));
+        }
+    }
+    return shown;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// readme.txt, read whole when the user asks for it: at most 16 MiB, and only a regular file.
+// On failure `reason` says why, in words for the user.
+bool readReadme(const QString& path, QString& text, QString& reason);
+
+// The text as the viewer shows it: every kind of line end (CR LF, LF, CR) breaks the line, and
+// control characters show as their visible symbols, so that none cuts the text short.
+QString readmeDisplayText(const QString& text);

@@ -1,0 +1,213 @@
+#include "WordListFile.h"
+
+#include "core/Characters.h"
+#include "core/EightBitText.h"
+
+#include <QBuffer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype MaxWords = 30;
+constexpr qsizetype MaxCharacters = 20;
+constexpr qint64 ReadLimit = 64 * 1024;
+constexpr qint64 ChunkSize = 4096;
+// Twenty characters take at most this many bytes, even as emoji sequences with combining marks;
+// a longer field is too long whatever its characters, and its bytes are not kept.
+constexpr qsizetype MaxFieldBytes = 1024;
+
+bool isBlank(char byte) {
+    return byte == ' ' || byte == '\t';
+}
+
+bool isLineEnd(char byte) {
+    return byte == '\r' || byte == '\n';
+}
+
+bool hasControlCharacter(const QString& text) {
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// Whether Windows-1252 bytes would be read back as something else: a non-ASCII run that
+// happens to be valid UTF-8 (the bytes of "Ã©" read as "é").
+bool readsBackAsUtf8(const QByteArray& bytes) {
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
+                                   [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+    return !ascii && isValidUtf8(bytes);
+}
+
+// Splits the bytes into fields as they arrive and keeps the words among them.
+class FieldReader {
+public:
+    explicit FieldReader(WordListReading& reading)
+        : reading_(reading) {}
+
+    bool done() const { return reading_.moreThanAList; }
+
+    void feed(const char* bytes, qsizetype size) {
+        for (qsizetype i = 0; i < size && !done(); ++i)
+            take(bytes[i]);
+    }
+
+    void endOfFile() {
+        if (state_ != State::StartOfField)
+            endField();
+    }
+
+private:
+    enum class State { StartOfField, Unquoted, Quoted, AfterClosingQuote };
+
+    void take(char byte) {
+        switch (state_) {
+        case State::StartOfField:
+            if (byte == '"')
+                state_ = State::Quoted;
+            else if (byte == ',' || isLineEnd(byte))
+                endField();
+            else if (!isBlank(byte)) {
+                state_ = State::Unquoted;
+                append(byte);
+            }
+            break;
+        case State::Unquoted:
+            if (byte == ',' || isLineEnd(byte))
+                endField();
+            else
+                append(byte);
+            break;
+        case State::Quoted:
+            // A line end closes a quote left open, so that one missing quote spoils only its
+            // own line and not every field after it.
+            if (byte == '"')
+                state_ = State::AfterClosingQuote;
+            else if (isLineEnd(byte))
+                endField();
+            else
+                append(byte);
+            break;
+        case State::AfterClosingQuote:
+            if (byte == ',' || isLineEnd(byte))
+                endField();
+            break;
+        }
+    }
+
+    void append(char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code < 0x20 || code == 0x7F)
+            controlByte_ = true;
+        if (field_.size() < MaxFieldBytes)
+            field_.append(byte);
+        else
+            overLong_ = true;
+    }
+
+    void endField() {
+        const bool quoted = state_ == State::Quoted || state_ == State::AfterClosingQuote;
+        if (!quoted)
+            while (!field_.isEmpty() && isBlank(field_.back()))
+                field_.chop(1);
+        keep();
+        field_.clear();
+        overLong_ = false;
+        controlByte_ = false;
+        state_ = State::StartOfField;
+    }
+
+    void keep() {
+        if (field_.isEmpty())
+            return;
+        const QString text = decodeEightBit(field_);
+        if (controlByte_ || hasControlCharacter(text))
+            ++reading_.withControlCharacters;
+        else if (overLong_ || characterCount(text) > MaxCharacters)
+            ++reading_.tooLong;
+        else if (reading_.words.size() == MaxWords)
+            reading_.moreThanAList = true;
+        else
+            reading_.words.append(text);
+    }
+
+    WordListReading& reading_;
+    State state_ = State::StartOfField;
+    QByteArray field_;
+    bool overLong_ = false;
+    bool controlByte_ = false;
+};
+
+QString entries(int count, const QString& why) {
+    return count == 1 ? QStringLiteral("1 entry %1 was left out.").arg(why)
+                      : QStringLiteral("%1 entries %2 were left out.").arg(count).arg(why);
+}
+
+} // namespace
+
+QByteArray writeWordList(const QStringList& words) {
+    QList<QByteArray> encoded;
+    bool eightBit = true;
+    for (const QString& word : words) {
+        std::optional<QByteArray> bytes = encodeWindows1252(word);
+        eightBit = eightBit && bytes && !readsBackAsUtf8(*bytes);
+        encoded.append(bytes.value_or(QByteArray()));
+    }
+    QByteArray file;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        file += '"' + (eightBit ? encoded[i] : words[i].toUtf8()) + "\"\r\n";
+    return file;
+}
+
+WordListReading readWordList(QIODevice& device) {
+    WordListReading reading;
+    FieldReader fields(reading);
+    char chunk[ChunkSize];
+    qint64 total = 0;
+    bool first = true;
+    while (!fields.done()) {
+        const qint64 size = device.read(chunk, std::min(ChunkSize, ReadLimit - total));
+        if (size < 0)
+            return reading;
+        if (size == 0) {
+            if (total < ReadLimit) {
+                fields.endOfFile();
+            } else {
+                // The field cut off at the limit is dropped rather than taken half.
+                reading.tooLarge = !device.atEnd();
+                if (!reading.tooLarge)
+                    fields.endOfFile();
+            }
+            return reading;
+        }
+        qsizetype start = 0;
+        if (first && size >= 3 && QByteArrayView(chunk, 3) == QByteArrayView("\xEF\xBB\xBF"))
+            start = 3;
+        first = false;
+        total += size;
+        fields.feed(chunk + start, size - start);
+    }
+    return reading;
+}
+
+WordListReading readWordList(const QByteArray& bytes) {
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return readWordList(buffer);
+}
+
+QString leftOutMessage(const WordListReading& reading) {
+    QStringList sentences;
+    if (reading.tooLong > 0)
+        sentences.append(entries(reading.tooLong, QStringLiteral("longer than 20 letters")));
+    if (reading.withControlCharacters > 0)
+        sentences.append(
+            entries(reading.withControlCharacters, QStringLiteral("with control characters")));
+    if (reading.moreThanAList)
+        sentences.append(
+            QStringLiteral("A list holds at most 30 words: the rest of the file was not read."));
+    if (reading.tooLarge)
+        sentences.append(QStringLiteral(
+            "The file is far larger than a list of words: only its first 64 KiB were read."));
+    return sentences.join(QStringLiteral("  "));
+}

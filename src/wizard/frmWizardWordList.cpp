@@ -1,0 +1,125 @@
+// The wizard's word list: typing words one by one, closing the list, saving and loading it.
+
+#include "frmWizard.h"
+
+#include "WordListFile.h"
+#include "core/AtomicSave.h"
+#include "core/Characters.h"
+#include "core/Program.h"
+#include "core/RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr qint16 FullListCount = 31;
+const QString EndMarker = QStringLiteral("Done");
+} // namespace
+
+void frmWizard::Command1_Click() {
+    const QString word = Word->text();
+    if (refuseWord(word, WordLength::AtLeastTwo))
+        return;
+    MODULE11& shared = program_.shared;
+    shared.WordList[shared.WordCount] = word;
+    Word->clear();
+    PromptNextWord();
+}
+
+void frmWizard::PromptNextWord() {
+    MODULE11& shared = program_.shared;
+    ++shared.WordCount;
+    if (shared.WordCount == FullListCount)
+        showListFull();
+    showWordPrompt();
+}
+
+void frmWizard::showListFull() {
+    program_.message(QStringLiteral("No more words are allowed in this list, you already have 30."),
+                     Platform::Buttons::Ok, Platform::Icon::None, QStringLiteral("STOP"));
+}
+
+bool frmWizard::refuseWord(const QString& word, WordLength length) {
+    if (program_.shared.WordCount >= FullListCount) {
+        showListFull();
+        return true;
+    }
+    const qsizetype count = characterCount(word);
+    if (count > 20) {
+        program_.message(
+            QStringLiteral("Maximum word length is 20 letters.  Choose another word."));
+        return true;
+    }
+    if (length == WordLength::AtLeastTwo && count < 2) {
+        program_.message(
+            QStringLiteral("Words must have at least 2 letters.  Choose another word."));
+        return true;
+    }
+    // The list file has no way to hold a double quote inside a word.
+    if (word.contains(u'"')) {
+        program_.message(
+            QStringLiteral("Words cannot contain a double quote.  Choose another word."));
+        return true;
+    }
+    return false;
+}
+
+void frmWizard::FinishList() {
+    MODULE11& shared = program_.shared;
+    const QString pending = Word->text();
+    // A pending word is taken once: the box is emptied, so Back and Next do not add it again.
+    if (!pending.isEmpty() && !refuseWord(pending, WordLength::AnyLength)) {
+        shared.WordList[shared.WordCount] = pending;
+        ++shared.WordCount;
+        Word->clear();
+    }
+    shared.WordList[shared.WordCount] = EndMarker;
+    if (!ListLoaded &&
+        program_.message(QStringLiteral("Save Your List?"), Platform::Buttons::YesNo,
+                         Platform::Icon::None, Program::Title) == Platform::Answer::Yes)
+        SaveList();
+}
+
+bool frmWizard::chooseListFile() {
+    CommonDialog1.Filter = QStringLiteral("All files (*.*)|*.*|Tovrin Files (*.tvr)|*.tvr");
+    CommonDialog1.FilterIndex = 2;
+    return program_.showOpen(CommonDialog1);
+}
+
+void frmWizard::SaveList() {
+    if (!chooseListFile())
+        return;
+    const MODULE11& shared = program_.shared;
+    QStringList words;
+    for (qint16 slot = 1; slot < shared.WordCount; ++slot)
+        words.append(shared.WordList[slot]);
+    const QString name = CommonDialog1.FileName;
+    QString reason;
+    if (!saveAtomically(name, writeWordList(words), reason))
+        program_.message(QStringLiteral("The list could not be saved as %1 (%2).  Any earlier "
+                                        "file of that name is unchanged.")
+                             .arg(QDir::toNativeSeparators(name), reason),
+                         Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
+}
+
+void frmWizard::LoadList() {
+    if (!chooseListFile())
+        return;
+    QFile file;
+    QString reason;
+    // A file that cannot be read leaves the list as it was, without a word.
+    if (!openRegularFile(CommonDialog1.FileName, file, reason))
+        return;
+    const WordListReading reading = readWordList(file);
+    file.close();
+    MODULE11& shared = program_.shared;
+    shared.WordCount = 0;
+    for (const QString& word : reading.words)
+        shared.WordList[++shared.WordCount] = word;
+    ++shared.WordCount;
+    const QString leftOut = leftOutMessage(reading);
+    if (!leftOut.isEmpty())
+        program_.message(leftOut, Platform::Buttons::Ok, Platform::Icon::None, Program::Title);
+}
