@@ -95,13 +95,14 @@ private:
     }
 
     void append(char byte) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code < 0x20 || code == 0x7F)
-            controlByte_ = true;
-        if (field_.size() < MaxFieldBytes)
+        if (field_.size() < MaxFieldBytes) {
             field_.append(byte);
-        else
-            overLong_ = true;
+            return;
+        }
+        // The bytes kept are checked once the field is complete and trimmed; these are not kept.
+        const auto code = static_cast<unsigned char>(byte);
+        controlByte_ = controlByte_ || code < 0x20 || code == 0x7F;
+        overLong_ = true;
     }
 
     void endField() {

@@ -1,17 +1,142 @@
-// The readme viewer: its text box fills the window at any size and keeps the text it was
-// created with.
+// The readme viewer: readme.txt read from the current folder, whatever lies there; the text box
+// fills the window at any size and keeps the text it was created with.
 
 #include "TestSession.h"
+#include "WizardDriver.h"
+#include "screens/OptionButton.h"
 #include "wizard/Form5.h"
+#include "wizard/ReadmeFile.h"
+#include "wizard/StartProgram.h"
+#include "wizard/frmWizard.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
 
 class ReadmeViewerTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> folder;
+
+    // Chooses "View the Readme file" and presses Next, as the user does.
+    void requestReadme(TestSession& session) {
+        frmWizard* wizard = session.program.wizard.get();
+        QTest::mouseClick(wizard->Option3, Qt::LeftButton);
+        QTest::mouseClick(wizard->butNext, Qt::LeftButton);
+        QCOMPARE(pageOnTop(wizard), 0);
+        QVERIFY(!wizard->butBack->isEnabled());
+    }
+
 private slots:
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(folder->path()));
+    }
+
     void cleanup() { verifyNoWindowLeft(); }
+
+    void showsTheReadmeOfTheCurrentFolder_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("CR LF") << QByteArray("How to use Tovrin\r\n\r\nType the words.")
+                               << "How to use Tovrin\n\nType the words.";
+        QTest::addRow("empty") << QByteArray() << "";
+        QTest::addRow("8-bit") << QByteArray("Caf\xE9 \x93quotes\x94") << u"Café “quotes”"_qs;
+        QTest::addRow("UTF-8 with byte-order mark")
+            << QByteArray("\xEF\xBB\xBF\xCE\xBB\xF0\x9F\x90\xB1") << u"λ🐱"_qs;
+        QTest::addRow("NUL and control characters go on to the end")
+            << QByteArray("a\0b\x01\tc\x7F\rd\ne", 11) << u"a␀b␁\tc␡\nd\ne"_qs;
+        QTest::addRow("a long line") << QByteArray(3000, 'x') << QString(3000, 'x');
+    }
+    void showsTheReadmeOfTheCurrentFolder() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        write("readme.txt", bytes);
+        TestSession session;
+        startProgram(session.program);
+        requestReadme(session);
+        Form5* viewer = session.program.readme.get();
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), "readme.txt");
+        QCOMPARE(viewer->Text1->toPlainText(), shown);
+        QCOMPARE(viewer->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(viewer->Text1->font().pointSize(), 12);
+        QVERIFY(session.platform.messages.isEmpty());
+    }
+
+    // No viewer opens; the user is told which file, where and why; the wizard works on.
+    void aReadmeThatCannotBeShown_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("missing") << "missing"
+                                 << "No such file or directory";
+        QTest::addRow("a folder") << "folder"
+                                  << "it is a folder";
+        QTest::addRow("a FIFO") << "fifo"
+                                << "it is not a regular file";
+        QTest::addRow("over 16 MiB") << "large"
+                                     << "it is larger than 16 MiB";
+    }
+    void aReadmeThatCannotBeShown() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        if (kind == "folder")
+            QVERIFY(QDir().mkdir("readme.txt"));
+        else if (kind == "fifo")
+            QVERIFY(mkfifo("readme.txt", 0600) == 0);
+        else if (kind == "large")
+            write("readme.txt", QByteArray(16 * 1024 * 1024 + 1, 'x'));
+        TestSession session;
+        startProgram(session.program);
+        session.platform.answer(Platform::Answer::Ok);
+        requestReadme(session);
+        QVERIFY(!session.program.readme.isOpen());
+        QCOMPARE(session.platform.messages.size(), 1);
+        const ScriptedPlatform::Message told = session.platform.messages[0];
+        QCOMPARE(told.text,
+                 QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
+                     .arg(QDir::currentPath(), reason));
+        QCOMPARE(told.icon, Platform::Icon::Exclamation);
+        QCOMPARE(told.title, "Tovrin");
+        QVERIFY(session.program.shared.ReadmeText.isEmpty());
+        QTest::mouseClick(session.program.wizard.get()->Option2, Qt::LeftButton);
+        QTest::mouseClick(session.program.wizard.get()->butNext, Qt::LeftButton);
+        QCOMPARE(pageOnTop(session.program.wizard.get()), 1);
+    }
+
+    // An open viewer keeps the text it was opened with; once closed, the next request shows the
+    // file as it is now.
+    void requestedTwice() {
+        write("readme.txt", "first");
+        TestSession session;
+        startProgram(session.program);
+        requestReadme(session);
+        Form5* viewer = session.program.readme.get();
+        write("readme.txt", "second");
+        requestReadme(session);
+        QCOMPARE(session.program.readme.get(), viewer);
+        QCOMPARE(viewer->Text1->toPlainText(), "first");
+        QCOMPARE(session.program.shared.ReadmeText, "second");
+        viewer->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        requestReadme(session);
+        QCOMPARE(session.program.readme.get()->Text1->toPlainText(), "second");
+        QCOMPARE(QApplication::topLevelWidgets().size(), 2);
+    }
 
     void theTextBoxFillsTheWindow_data() {
         QTest::addColumn<QSize>("size");

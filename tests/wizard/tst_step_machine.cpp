@@ -1,6 +1,7 @@
 // The wizard's pages, buttons and flags as the user moves through them.
 
 #include "TestSession.h"
+#include "WizardDriver.h"
 #include "practice/Main.h"
 #include "screens/OptionButton.h"
 #include "wizard/StartProgram.h"
@@ -17,16 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Which page the user sees: the frame at the front where the pages lie, or -1.
-int pageOnTop(frmWizard* wizard) {
-    QWidget* hit = wizard->childAt(wizard->Frame1[0]->geometry().center());
-    for (; hit && hit != wizard; hit = hit->parentWidget())
-        for (int page = 0; page < 3; ++page)
-            if (hit == wizard->Frame1[page])
-                return page;
-    return -1;
-}
 
 enum class Choice { Load, Create, Readme };
 
@@ -229,8 +220,7 @@ private slots:
     void reviewListsTheWordsUpToTheMarker_data() {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("three words")
-            << QStringList{"cat", "dog", "mouse"} << "cat\ndog\nmouse\n";
+        QTest::addRow("three words") << QStringList{"cat", "dog", "mouse"} << "cat\ndog\nmouse\n";
         QTest::addRow("empty list") << QStringList{} << "";
         QTest::addRow("a word 'Done' ends the listing")
             << QStringList{"cat", "Done", "dog"} << "cat\n";
