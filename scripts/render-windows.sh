@@ -12,6 +12,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target render_windows
 
+# The readme viewer shows the readme.txt of the folder the program starts in.
+cd "$root"
 export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
 "$build/tests/render_windows" "$out"
 QT_SCALE_FACTOR=2 "$build/tests/render_windows" "$out/scale2"

@@ -55,7 +55,13 @@ std::optional<QByteArray> encodeWindows1252(QStringView text) {
 QString decodeEightBit(QByteArrayView bytes) {
     if (bytes.startsWith(Utf8ByteOrderMark))
         bytes = bytes.sliced(Utf8ByteOrderMark.size());
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    return decodeUtf8OrWindows1252(bytes);
+}
+
+QString decodeUtf8OrWindows1252(QByteArrayView bytes) {
+    // Qt's decoder would drop a byte-order mark at the start of any piece it is given.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     return utf8.hasError() ? decodeWindows1252(bytes) : text;
 }

@@ -10,8 +10,11 @@
 // Word lists and the readme are 8-bit files: older ones hold Windows-1252, newer ones may hold
 // UTF-8. Bytes that are valid UTF-8 are read as UTF-8, anything else as Windows-1252.
 
-// A UTF-8 byte-order mark at the start is skipped.
+// A whole file's text: a UTF-8 byte-order mark at the start is skipped.
 QString decodeEightBit(QByteArrayView bytes);
+
+// A piece of a file, such as one field: every byte counts.
+QString decodeUtf8OrWindows1252(QByteArrayView bytes);
 
 // Whether `bytes` are complete, valid UTF-8 (a sequence cut off at the end is not).
 bool isValidUtf8(QByteArrayView bytes);

@@ -120,7 +120,7 @@ private:
     void keep() {
         if (field_.isEmpty())
             return;
-        const QString text = decodeEightBit(field_);
+        const QString text = decodeUtf8OrWindows1252(field_);
         if (controlByte_ || hasControlCharacter(text))
             ++reading_.withControlCharacters;
         else if (overLong_ || characterCount(text) > MaxCharacters)

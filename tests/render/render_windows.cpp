@@ -1,5 +1,6 @@
 // Saves a PNG picture of each window, in the states a user meets it in, into the folder given on
-// the command line. The wizard is the real one, driven through its own buttons.
+// the command line. The wizard is the real one, driven through its own buttons; the readme viewer
+// shows the readme.txt of the current folder.
 
 #include "TestSession.h"
 #include "practice/Main.h"
@@ -20,16 +21,8 @@
 
 namespace {
 
-const QStringList Words{"because", "friend", "necessary", "rhythm"};
-
-const QString ReadmeText = QStringLiteral(
-    "Tovrin - daily spelling practice\n"
-    "\n"
-    "1. Choose \"Create a new list\" and press Next.\n"
-    "2. Type each word and press Next Word; press Next after the last one.\n"
-    "3. Check the list, choose Yes and press Finished.\n"
-    "\n"
-    "A line that is much longer than the box is wide scrolls sideways rather than wrapping.\n");
+const QStringList Words{"because",   "friend",    "necessary", u"café"_qs,
+                        u"λόγος"_qs, "Wednesday", "separate"};
 
 } // namespace
 
@@ -57,21 +50,25 @@ int main(int argc, char* argv[]) {
     };
 
     TestSession session;
-    MODULE11& shared = session.program.shared;
     startProgram(session.program);
     frmWizard* wizard = session.program.wizard.get();
     save(wizard, "wizard-1-start.png");
 
+    wizard->Option3->click();
     wizard->butNext->click();
-    for (qsizetype i = 0; i < Words.size() - 1; ++i)
-        shared.WordList[static_cast<std::size_t>(i + 1)] = Words.at(i);
-    wizard->Label5->setText(QStringLiteral("Type in Word %1").arg(Words.size()));
-    wizard->Word->setText(Words.last());
+    save(session.program.readme.get(), "form5-readme.png");
+    session.program.readme.close();
+
+    wizard->Option2->click();
+    wizard->butNext->click();
+    for (const QString& word : Words) {
+        wizard->Word->setText(word);
+        wizard->Command1->click();
+    }
+    wizard->Word->setText(QStringLiteral("rhythm"));
     save(wizard, "wizard-2-typing.png");
 
-    for (qsizetype i = 0; i < Words.size(); ++i)
-        shared.WordList[static_cast<std::size_t>(i + 1)] = Words.at(i);
-    shared.WordList[static_cast<std::size_t>(Words.size() + 1)] = QStringLiteral("Done");
+    session.platform.answer(Platform::Answer::No);
     wizard->butNext->click();
     save(wizard, "wizard-3-review.png");
     wizard->Option5->click();
@@ -102,14 +99,6 @@ int main(int argc, char* argv[]) {
     recall->show();
     recall->TypedWord->setText(QStringLiteral("necessary"));
     save(recall, "form1-recall.png");
-
-    session.program.shared.ReadmeText = ReadmeText;
-    Form5* readme = session.program.readme.use();
-    if (readme) {
-        readme->setWindowTitle(QStringLiteral("readme.txt"));
-        readme->show();
-    }
-    save(readme, "form5-readme.png");
 
     recall->close();
     session.program.end();

@@ -117,6 +117,8 @@ private slots:
                                << QStringList{u"café"_qs, u"🐱"_qs} << "";
         QTest::addRow("a UTF-8 byte-order mark before a quote")
             << QByteArray("\xEF\xBB\xBF\"cat\",dog") << catDog << "";
+        QTest::addRow("a byte-order mark later in the file is a character")
+            << QByteArray("cat\r\n \xEF\xBB\xBF\r\n") << QStringList{"cat", u"\uFEFF"_qs} << "";
         QTest::addRow("31 fields")
             << fields(31, "\r\n") << words(1, 30)
             << "A list holds at most 30 words: the rest of the file was not read.";
