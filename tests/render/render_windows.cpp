@@ -3,6 +3,7 @@
 
 #include "TestSession.h"
 #include "practice/Main.h"
+#include "screens/FittingLabel.h"
 #include "screens/OptionButton.h"
 #include "screens/RecallScreen.h"
 #include "wizard/Form5.h"
