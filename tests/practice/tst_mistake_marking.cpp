@@ -11,46 +11,33 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("attempt");
         QTest::addColumn<QString>("marked");
-        QTest::newRow("a wrong letter") << "cat"
-                                        << "cot"
-                                        << "c-t";
-        QTest::newRow("a letter short") << "cat"
-                                        << "ca"
-                                        << "ca-";
-        QTest::newRow("a letter missing inside") << "cat"
-                                                 << "ct"
-                                                 << "c--";
-        QTest::newRow("a letter extra") << "cat"
-                                        << "cart"
-                                        << "ca--";
-        QTest::newRow("case counts") << "cat"
-                                     << "Cat"
-                                     << "-at";
-        QTest::newRow("letters swapped") << "cat"
-                                         << "act"
-                                         << "--t";
-        QTest::newRow("empty") << "cat"
-                               << ""
-                               << "---";
-        QTest::newRow("trailing space") << "cat"
-                                        << "cat "
-                                        << "cat-";
-        QTest::newRow("far too long, nothing cut off") << "ab"
-                                                       << "abcdefgh"
-                                                       << "ab------";
-        // The attempt's own dash is no mistake where the word has one.
-        QTest::newRow("a dash in the word") << "x-ray"
-                                            << "x-rey"
-                                            << "x-r-y";
-        QTest::newRow("precomposed accent for a combining one")
-            << u"nai\u0308ve"_qs << u"na\u00EFve"_qs << "na-ve";
-        QTest::newRow("accent missing") << u"caf\u00E9"_qs << "cafe"
-                                        << "caf-";
-        QTest::newRow("accent kept whole")
-            << u"nai\u0308ve"_qs << u"nai\u0308fe"_qs << u"nai\u0308-e"_qs;
-        QTest::newRow("emoji counts as one character")
-            << u"\U0001F600ab"_qs << u"\U0001F600xb"_qs << u"\U0001F600-b"_qs;
-        QTest::newRow("emoji in place of a letter") << "abc" << u"a\U0001F600c"_qs << "a-c";
+        const struct {
+            const char* name;
+            QString word;
+            QString attempt;
+            QString marked;
+        } rows[] = {
+            {"a wrong letter", "cat", "cot", "c-t"},
+            {"a letter short", "cat", "ca", "ca-"},
+            {"a letter missing inside", "cat", "ct", "c--"},
+            {"a letter extra", "cat", "cart", "ca--"},
+            {"case counts", "cat", "Cat", "-at"},
+            {"letters swapped", "cat", "act", "--t"},
+            {"empty", "cat", "", "---"},
+            {"trailing space", "cat", "cat ", "cat-"},
+            {"far too long, nothing cut off", "ab", "abcdefgh", "ab------"},
+            // The attempt's own dash is no mistake where the word has one.
+            {"a dash in the word", "x-ray", "x-rey", "x-r-y"},
+            {"precomposed accent for a combining one", u"nai\u0308ve"_qs, u"na\u00EFve"_qs,
+             "na-ve"},
+            {"accent missing", u"caf\u00E9"_qs, "cafe", "caf-"},
+            {"accent kept whole", u"nai\u0308ve"_qs, u"nai\u0308fe"_qs, u"nai\u0308-e"_qs},
+            {"emoji counts as one character", u"\U0001F600ab"_qs, u"\U0001F600xb"_qs,
+             u"\U0001F600-b"_qs},
+            {"emoji in place of a letter", "abc", u"a\U0001F600c"_qs, "a-c"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.word << row.attempt << row.marked;
     }
 
     void marksEveryCharacterThatDoesNotLineUp() {

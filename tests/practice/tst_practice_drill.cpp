@@ -64,14 +64,6 @@ double drawing(int slot, int count) {
     return (slot - 0.5) / count;
 }
 
-// `word` with the letters at `positions` (from 1) hidden.
-QString hiding(const QString& word, const QList<int>& positions) {
-    QStringList letters = characters(word);
-    for (int position : positions)
-        letters[position - 1] = " ";
-    return letters.join(QString());
-}
-
 } // namespace
 
 class PracticeDrillTest : public QObject {
@@ -235,108 +227,64 @@ private slots:
 
     void eachRightAttemptHidesOneMoreLetter_data() {
         QTest::addColumn<QString>("word");
-        // The numbers taken by the hiding after each right attempt.
-        QTest::addColumn<QList<QList<double>>>("hides");
+        // The letters drawn for hiding, in order; a letter hidden already is drawn again.
+        QTest::addColumn<QList<int>>("drawn");
+        // The word on show at each right attempt; the recall follows the last.
         QTest::addColumn<QStringList>("onShow");
-        QTest::newRow("cat") << "cat" << QList<QList<double>>{{0.0}, {0.0, 0.7}}
-                             << QStringList{"cat", " at"};
-        QTest::newRow("house") << "house" << QList<QList<double>>{{0.5}, {0.5, 0.0}, {0.99}}
-                               << QStringList{"house", "ho se", " o se"};
-        QTest::newRow("combining accent")
-            << u"nai\u0308ve"_qs << QList<QList<double>>{{0.5}, {0.1}, {0.9}}
-            << QStringList{u"nai\u0308ve"_qs, "na ve", " a ve"};
-        QTest::newRow("emoji") << u"\U0001F600\U0001F600ab"_qs << QList<QList<double>>{{0.3}, {0.0}}
+        QTest::newRow("1 letter") << "a" << QList<int>{1} << QStringList{"a"};
+        QTest::newRow("2 letters") << "ab" << QList<int>{2} << QStringList{"ab"};
+        QTest::newRow("3 letters") << "abc" << QList<int>{1, 1, 3} << QStringList{"abc", " bc"};
+        QTest::newRow("4 letters") << "abcd" << QList<int>{4, 1} << QStringList{"abcd", "abc "};
+        QTest::newRow("5 letters")
+            << "house" << QList<int>{3, 3, 1, 5} << QStringList{"house", "ho se", " o se"};
+        QTest::newRow("6 letters")
+            << "abcdef" << QList<int>{6, 1, 3} << QStringList{"abcdef", "abcde ", " bcde "};
+        QTest::newRow("7 letters") << "abcdefg" << QList<int>{7, 1, 2, 3}
+                                   << QStringList{"abcdefg", "abcdef ", " bcdef ", "  cdef "};
+        QTest::newRow("combining accent") << u"nai\u0308ve"_qs << QList<int>{3, 1, 5}
+                                          << QStringList{u"nai\u0308ve"_qs, "na ve", " a ve"};
+        QTest::newRow("emoji") << u"\U0001F600\U0001F600ab"_qs << QList<int>{2, 1}
                                << QStringList{u"\U0001F600\U0001F600ab"_qs, u"\U0001F600 ab"_qs};
+        // Outside the list's rules, but it must not hang the practice.
+        QTest::newRow("no letters") << "" << QList<int>{} << QStringList{""};
 
         const QString twenty = "abcdefghijklmnopqrst";
-        QList<QList<double>> lastFirst;
+        QList<int> fromTheEnd;
         QStringList onShow{twenty};
-        QList<int> hidden;
         for (int position = 20; position > 10; --position) {
-            lastFirst.append(QList<double>{drawing(position, 20)});
-            hidden.append(position);
+            fromTheEnd.append(position);
             if (position > 11)
-                onShow.append(hiding(twenty, hidden));
+                onShow.append(twenty.left(position - 1) + QString(21 - position, ' '));
         }
-        QTest::newRow("twenty letters, from the end") << twenty << lastFirst << onShow;
+        QTest::newRow("20 letters") << twenty << fromTheEnd << onShow;
     }
 
+    // One pass over a single word: the whole word first, then one more letter hidden at each
+    // right attempt, and the window blank while the recall is open.
     void eachRightAttemptHidesOneMoreLetter() {
         QFETCH(QString, word);
-        QFETCH(QList<QList<double>>, hides);
+        QFETCH(QList<int>, drawn);
         QFETCH(QStringList, onShow);
 
         QList<double> randoms{0.0};
-        for (const QList<double>& hide : hides)
-            randoms << hide;
+        for (int position : drawn)
+            randoms.append(drawing(position, int(characterCount(word))));
         open({word}, randoms);
         QStringList met;
         for (qsizetype attempt = 0; attempt < onShow.size(); ++attempt) {
             met.append(practice->Word->text());
             if (attempt == onShow.size() - 1)
-                recall({.tries = {word}, .then = {{Answer::No}}});
-            press(word);
-        }
-        QCOMPARE(met, onShow);
-    }
-
-    void theRecallComesAfterHalfTheLettersRoundedUp_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<int>("rightAttempts");
-        QTest::newRow("1 letter") << "a" << 1;
-        QTest::newRow("2 letters") << "ab" << 1;
-        QTest::newRow("3 letters") << "abc" << 2;
-        QTest::newRow("4 letters") << "abcd" << 2;
-        QTest::newRow("5 letters") << "abcde" << 3;
-        QTest::newRow("6 letters") << "abcdef" << 3;
-        QTest::newRow("7 letters") << "abcdefg" << 4;
-        QTest::newRow("20 letters") << "abcdefghijklmnopqrst" << 10;
-        QTest::newRow("20 accented letters") << QString(20, QChar(0x00E9)) << 10;
-        // Outside the list's rules, but it must not hang the practice.
-        QTest::newRow("no letters") << "" << 1;
-    }
-
-    // One pass over a single word: the whole word first, then one more letter hidden at each
-    // right attempt, and the window blank while the recall is open.
-    void theRecallComesAfterHalfTheLettersRoundedUp() {
-        QFETCH(QString, word);
-        QFETCH(int, rightAttempts);
-
-        open({word});
-        const QStringList letters = characters(word);
-        for (int attempt = 0; attempt < rightAttempts; ++attempt) {
-            const QStringList onShow = characters(practice->Word->text());
-            QCOMPARE(onShow.size(), letters.size());
-            QCOMPARE(onShow.count(" "), attempt);
-            for (qsizetype k = 0; k < letters.size(); ++k)
-                QVERIFY(onShow.at(k) == " " || onShow.at(k) == letters.at(k));
-            if (attempt == rightAttempts - 1)
                 recall({.tries = {word},
                         .whileOpen = [this](Form1&) { QCOMPARE(shown(), QStringList(4)); },
                         .then = {{Answer::No}}});
             press(word);
         }
+        QCOMPARE(met, onShow);
         QCOMPARE(describe(platform().messages).constLast(), summaryMessage(0, 1));
     }
 
-    void wrongAttemptsChangeNeitherTheRightCountNorTheHiddenLetters() {
-        open({"house"}, {0.0, 0.5, 0.0, 0.99});
-        press("house");
-        const QStringList hidden{"ho se", "", "", ""};
-        QCOMPARE(shown(), hidden);
-        for (const char* wrong : {"hose", "", "HOUSE", "house "}) {
-            press(wrong);
-            QCOMPARE(shown(), hidden);
-        }
-        press("house");
-        QCOMPARE(shown(), QStringList({" o se", "", "", ""}));
-        // The third right attempt, not an earlier one, opens the recall.
-        recall({.tries = {"house"}, .then = {{Answer::No}}});
-        press("house");
-        QCOMPARE(describe(platform().messages).constLast(), summaryMessage(4, 1));
-    }
-
-    // What each label shows before, during and after each message of one word's practice.
+    // What each label shows before, during and after each message of one word's practice. A
+    // wrong attempt changes neither the letters hidden nor the right attempts still needed.
     void theLabelsAtEachMoment() {
         open({"cat"}, {0.0, 0.0, 0.9});
         QStringList during;
@@ -352,6 +300,10 @@ private slots:
         QCOMPARE(during, QStringList({"cat", "cat", "", "cat"}));
         QCOMPARE(shown(), QStringList({" at", "", "", ""}));
 
+        press("Cat", record);
+        QCOMPARE(during, QStringList({" at", "cat", "-at", "Cat"}));
+        QCOMPARE(shown(), QStringList({" at", "", "", ""}));
+
         QStringList whileRecalling;
         QStringList whileAsked;
         recall({.tries = {"cat"},
@@ -361,6 +313,7 @@ private slots:
         QCOMPARE(during, QStringList({" at", "cat", "", "cat"}));
         QCOMPARE(whileRecalling, QStringList(4));
         QCOMPARE(whileAsked, QStringList(4));
+        QCOMPARE(describe(platform().messages).constLast(), summaryMessage(2, 1));
     }
 
     // Every message of a pass over one word, in order, with its title, buttons and icon.
@@ -407,25 +360,18 @@ private slots:
 
     void anEmptyListAsksAtOnce_data() {
         QTest::addColumn<qint16>("wordCount");
-        QTest::newRow("no words") << qint16(1);
+        QTest::addColumn<int>("passes");
+        QTest::newRow("no words") << qint16(1) << 2;
+        // Yes after Yes must not nest any deeper.
+        QTest::newRow("no words, a thousand passes") << qint16(1) << 1000;
         // Only for a moment while a list is begun, but it must not draw from an empty list.
-        QTest::newRow("a count of 0") << qint16(0);
+        QTest::newRow("a count of 0") << qint16(0) << 2;
     }
 
     void anEmptyListAsksAtOnce() {
         QFETCH(qint16, wordCount);
+        QFETCH(int, passes);
         shared().WordCount = wordCount;
-        for (Answer answer : {Answer::Ok, Answer::Yes, Answer::Ok, Answer::No})
-            platform().answer(answer);
-        QVERIFY(!program().practice.use());
-        QCOMPARE(describe(platform().messages), QStringList({StartMessage, summaryMessage(0, 0),
-                                                             StartMessage, summaryMessage(0, 0)}));
-        QVERIFY(platform().ended);
-    }
-
-    void yesAfterYesOnAnEmptyListNestsNoDeeper() {
-        constexpr int passes = 1000;
-        setList({});
         QSet<quintptr> depths;
         for (int pass = 1; pass <= passes; ++pass) {
             platform().answer(Answer::Ok);
@@ -435,7 +381,11 @@ private slots:
             });
         }
         QVERIFY(!program().practice.use());
-        QCOMPARE(platform().messages.size(), 2 * passes);
+        QVERIFY(platform().ended);
+        const QStringList messages = describe(platform().messages);
+        QCOMPARE(messages.size(), 2 * passes);
+        QCOMPARE(messages.mid(2 * passes - 4), QStringList({StartMessage, summaryMessage(0, 0),
+                                                            StartMessage, summaryMessage(0, 0)}));
         // Every question was asked from the same depth of the stack.
         QCOMPARE(depths.size(), 1);
     }
