@@ -116,7 +116,6 @@ void Main::CheckAttempt() {
     }
 
     countError(shared);
-    TypedWord->setText(shared.PracticeWord);
     CorrectWord->setText(markAttempt(shared.PracticeWord, attempt));
     program_.message(QStringLiteral("Wrong! See The Missing Letters.  Each Dash is a Mistake"),
                      Platform::Buttons::Ok, Platform::Icon::Exclamation, QStringLiteral("Wrong"));
