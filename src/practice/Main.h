@@ -2,9 +2,16 @@
 
 #include "screens/PracticeScreen.h"
 
+#include <QList>
+#include <QString>
+#include <QStringList>
+
 class Program;
 
-// The practice window, shown when the wizard hands its list over.
+// The practice window, shown when the wizard hands its list over. Each pass takes every word of
+// the list once, in random order. Every right attempt hides one more letter of the word on show;
+// once the word has been typed right half as often as it has letters, it must be typed from
+// memory in the recall window.
 class Main : public PracticeScreen {
     Q_OBJECT
 
@@ -15,5 +22,28 @@ public:
     void Form_Load();
 
 private:
+    void Command1_Click();
+    // The start message and the counters of a new pass, before its first word. False when the
+    // practice is over meanwhile.
+    bool StartPass();
+    void NextWord();
+    void HideLetter();
+    void CheckAttempt();
+    void StartRecall();
+
+    // Whether this is still the program's open practice window. A handler that comes back from
+    // a message or the recall goes no further once the window has closed or the program ended.
+    bool stillOpen() const;
+
     Program& program_;
+    int PickedSlot = 0;
+    int WordNumber = 0;
+    qint32 WordLength = 0;
+    QString ShownWord;
+    // ShownWord in the characters a reader sees: hiding replaces one of them whole.
+    QStringList ShownLetters;
+    // Slot k is true while letter k is shown; slot 0 is unused.
+    QList<bool> LetterShown;
+    int Progress = 0;
+    int HiddenPos = 0;
 };

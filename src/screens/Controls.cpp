@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "FittingLabel.h"
 #include "OptionButton.h"
 
 #include <QGroupBox>
@@ -14,12 +15,8 @@ template <class Control> Control* place(Control* control, const char* name, cons
     control->setGeometry(rect);
     return control;
 }
-} // namespace
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
-                  LabelLook look) {
-    auto* label = place(new QLabel(caption, parent), name, rect);
-    label->setWordWrap(true);
+void applyLook(QLabel* label, LabelLook look) {
     label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->lower();
     if (look.windowText) {
@@ -27,6 +24,22 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
         colour.setColor(QPalette::WindowText, colour.color(QPalette::Text));
         label->setPalette(colour);
     }
+}
+} // namespace
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                  LabelLook look) {
+    auto* label = place(new QLabel(caption, parent), name, rect);
+    label->setWordWrap(true);
+    applyLook(label, look);
+    return label;
+}
+
+FittingLabel* makeFittingLabel(QWidget* parent, const char* name, const QRect& rect,
+                               const QFont& font, LabelLook look) {
+    auto* label = place(new FittingLabel(parent), name, rect);
+    label->setFont(font);
+    applyLook(label, look);
     return label;
 }
 

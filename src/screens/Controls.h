@@ -10,6 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRect;
 class QWidget;
+class FittingLabel;
 class OptionButton;
 
 // Builders for the controls of the window definitions: each gets its given name as object name,
@@ -26,6 +27,9 @@ struct LabelLook {
 // stand out against the shading of a frame.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place,
                   LabelLook look);
+// A label of one line that shrinks its font, when it must, to show its whole caption.
+FittingLabel* makeFittingLabel(QWidget* parent, const char* name, const QRect& place,
+                               const QFont& font, LabelLook look);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place);
 OptionButton* makeOption(QWidget* parent, const char* name, const QString& caption,

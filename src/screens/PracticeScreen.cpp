@@ -1,6 +1,7 @@
 #include "PracticeScreen.h"
 
 #include "Controls.h"
+#include "FittingLabel.h"
 #include "ScreenFont.h"
 #include "Twips.h"
 
@@ -21,13 +22,12 @@ PracticeScreen::PracticeScreen()
     Label1 = makeLabel(this, "Label1", QStringLiteral("Type the Word Here"),
                        twipsRect(600, 4920, 1212, 732), {.windowText = true});
     CorrectWord =
-        makeLabel(this, "CorrectWord", QString(), twipsRect(120, 2880, 6252, 1212), large);
-    TypedWord = makeLabel(this, "TypedWord", QString(), twipsRect(120, 1440, 6252, 1332), large);
-    Word = makeLabel(this, "Word", QString(), twipsRect(120, 120, 6132, 1212), large);
+        makeFittingLabel(this, "CorrectWord", twipsRect(120, 2880, 6252, 1212), largeFont, large);
+    TypedWord =
+        makeFittingLabel(this, "TypedWord", twipsRect(120, 1440, 6252, 1332), largeFont, large);
+    Word = makeFittingLabel(this, "Word", twipsRect(120, 120, 6132, 1212), largeFont, large);
     // The label's rectangle runs a little under the entry box: wrap its caption before the box.
     Label1->setContentsMargins(0, 0, Label1->geometry().right() + 1 - TWord->geometry().left(), 0);
-    for (QLabel* line : {CorrectWord, TypedWord, Word})
-        line->setFont(largeFont);
 
     setFocusOrder({TWord, Command1});
 }

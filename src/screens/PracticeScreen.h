@@ -2,12 +2,14 @@
 
 #include "ScreenWindow.h"
 
+class FittingLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // The practice window as it is when created: three large lines (the word, the correct word, the
-// marked attempt) above the entry box and the Done button.
+// marked attempt) above the entry box and the Done button. Each large line shows its whole text,
+// shrinking its font for a long word or attempt.
 class PracticeScreen : public ScreenWindow {
     Q_OBJECT
 
@@ -17,7 +19,7 @@ public:
     QPushButton* Command1 = nullptr;
     QLineEdit* TWord = nullptr;
     QLabel* Label1 = nullptr;
-    QLabel* CorrectWord = nullptr;
-    QLabel* TypedWord = nullptr;
-    QLabel* Word = nullptr;
+    FittingLabel* CorrectWord = nullptr;
+    FittingLabel* TypedWord = nullptr;
+    FittingLabel* Word = nullptr;
 };

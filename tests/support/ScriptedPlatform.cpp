@@ -17,8 +17,23 @@ void ScriptedPlatform::driveModal(std::function<void(QDialog&)> drive) {
     modals_.push_back(std::move(drive));
 }
 
+void ScriptedPlatform::queueRandom(std::initializer_list<double> numbers) {
+    queueRandom(QList<double>(numbers));
+}
+
+void ScriptedPlatform::queueRandom(const QList<double>& numbers) {
+    for (double number : numbers) {
+        if (number < 0.0 || number >= 1.0)
+            QTest::qFail(
+                qPrintable(QStringLiteral("queued random number %1 is outside [0, 1)").arg(number)),
+                __FILE__, __LINE__);
+        else
+            randoms_.push_back(number);
+    }
+}
+
 int ScriptedPlatform::unusedAnswers() const {
-    return static_cast<int>(answers_.size() + files_.size() + modals_.size());
+    return static_cast<int>(answers_.size() + files_.size() + modals_.size() + randoms_.size());
 }
 
 Platform::Answer ScriptedPlatform::message(const QString& text, const QString& title,
@@ -83,6 +98,11 @@ void ScriptedPlatform::showModal(QDialog& window) {
 }
 
 double ScriptedPlatform::random() {
+    if (!randoms_.empty()) {
+        const double next = randoms_.front();
+        randoms_.pop_front();
+        return next;
+    }
     return std::ldexp(static_cast<double>(generator_() >> 11), -53);
 }
 

@@ -8,13 +8,14 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <random>
 
 class QDialog;
 
 // A platform for tests: it records every request and answers from a script; its random numbers
-// come from a fixed seed, so every run draws the same. A modal box or
+// come from a script too, then from a fixed seed, so every run draws the same. A modal box or
 // window that the script does not expect fails the current test at once and is answered with
 // No (or OK, or a cancelled dialog), so that no test ever blocks.
 class ScriptedPlatform final : public Platform {
@@ -32,8 +33,14 @@ public:
     void chooseFile(std::optional<QString> name);
     // The next modal window is driven by `drive`, which must close it.
     void driveModal(std::function<void(QDialog&)> drive);
+    // The next calls of random() return these numbers, each in [0, 1), in order; after them the
+    // fixed-seed generator takes over.
+    void queueRandom(std::initializer_list<double> numbers);
+    void queueRandom(const QList<double>& numbers);
+    // Starts the generator that follows the queued numbers on another fixed seed.
+    void seedRandom(std::uint64_t seed) { generator_.seed(seed); }
 
-    // How many scripted answers were never asked for.
+    // How many scripted answers and queued random numbers were never asked for.
     int unusedAnswers() const;
 
     QList<Message> messages;
@@ -56,5 +63,6 @@ private:
     std::deque<ScriptedAnswer> answers_;
     std::deque<std::optional<QString>> files_;
     std::deque<std::function<void(QDialog&)>> modals_;
+    std::deque<double> randoms_;
     std::mt19937_64 generator_{20261206};
 };

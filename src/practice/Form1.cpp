@@ -1,0 +1,31 @@
+#include "Form1.h"
+
+#include "core/Program.h"
+#include "practice/CountError.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+Form1::Form1(Program& program)
+    : program_(program) {
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::Command1_Click() {
+    MODULE11& shared = program_.shared;
+    RecallText = TypedWord->text();
+    if (RecallText == shared.PracticeWord) {
+        program_.message(QStringLiteral("You Now Know how to spell '%1'.").arg(shared.PracticeWord),
+                         Platform::Buttons::Ok, Platform::Icon::None,
+                         QStringLiteral("Congratulations"));
+        // Closing ends the modal show that the practice window waits on. Once the program has
+        // ended the window is closed already.
+        program_.recall.close();
+    } else {
+        countError(shared);
+        program_.message(QStringLiteral("Sorry, Did you Concentrate?  The word was '%1'.")
+                             .arg(shared.PracticeWord),
+                         Platform::Buttons::Ok, Platform::Icon::None, QStringLiteral("Incorrect"));
+    }
+    TypedWord->clear();
+}
