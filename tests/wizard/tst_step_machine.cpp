@@ -152,17 +152,6 @@ private slots:
         QVERIFY(wizard->isVisible());
     }
 
-    void readmeKeepsPageOneAndNextGoesOnNormally() {
-        click(wizard->Option3);
-        click(wizard->butNext);
-        click(wizard->butNext);
-        verifyPage(0, false, "Next >");
-        click(wizard->Option2);
-        click(wizard->butNext);
-        verifyPage(1, true, "Next >");
-        QCOMPARE(wizard->Label5->text(), "Type in Word 1");
-    }
-
     void typingPageLeadsToReview() {
         goToPage2();
         verifyPage(1, true, "Next >");
@@ -191,18 +180,6 @@ private slots:
         verifyPage(0, false, "Next >");
         QVERIFY(!wizard->Frame1[1]->isVisible());
         QVERIFY(!wizard->Frame1[2]->isVisible());
-    }
-
-    void backFromReviewChangesNoState() {
-        typeWords({"cat"});
-        finishTyping();
-        wizard->Word->setText("pending");
-        click(wizard->butBack);
-        QCOMPARE(shared().WordCount, 2);
-        QCOMPARE(shared().WordList[1], "cat");
-        QCOMPARE(shared().WordList[2], "Done");
-        QCOMPARE(wizard->Word->text(), "pending");
-        QCOMPARE(wizard->Label5->text(), "Type in Word 2");
     }
 
     void backAfterALoadShowsTheTypingPage() {
@@ -234,17 +211,6 @@ private slots:
         typeWords(words);
         finishTyping();
         QCOMPARE(wizard->CheckWords->toPlainText(), shown);
-    }
-
-    void reviewOfAFullListStopsAfterThirtyWords() {
-        goToPage2();
-        for (int word = 1; word <= 30; ++word)
-            shared().WordList[std::size_t(word)] = QStringLiteral("w%1").arg(word);
-        shared().WordCount = 31;
-        finishTyping();
-        const QStringList lines = wizard->CheckWords->toPlainText().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 30);
-        QCOMPARE(lines.last(), "w30");
     }
 
     void finishWithNoRestarts_data() {
