@@ -73,7 +73,6 @@ private slots:
         using B = Platform::Buttons;
         using I = Platform::Icon;
         using A = Platform::Answer;
-        QTest::newRow("OK") << B::Ok << I::None << QMessageBox::Ok << A::Ok;
         QTest::newRow("OK, exclamation") << B::Ok << I::Exclamation << QMessageBox::Ok << A::Ok;
         QTest::newRow("Yes") << B::YesNo << I::None << QMessageBox::Yes << A::Yes;
         QTest::newRow("No") << B::YesNo << I::None << QMessageBox::No << A::No;

@@ -1,13 +1,17 @@
-// What the user sees of the four windows as they are created: borders, keys and focus, stacking,
-// and that no caption is cut off or runs under another control.
+// What the user sees of the four windows: borders, keys and focus, stacking, and that no caption,
+// nor any word or attempt on the practice window's large lines, is cut off or runs under another
+// control.
 
 #include "TestSession.h"
+#include "practice/MistakeMarking.h"
+#include "screens/FittingLabel.h"
 #include "screens/PracticeScreen.h"
 #include "screens/ReadmeScreen.h"
 #include "screens/RecallScreen.h"
 #include "screens/Twips.h"
 #include "screens/WizardScreen.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,27 +21,22 @@
 
 namespace {
 
-// What the text of `control` needs and what its style leaves for it; an empty `needed` when the
-// control has no caption of its own. For a word-wrapped label also where its text lies, in its
-// own coordinates.
-struct Fit {
-    QSize needed;
-    QSize available;
-    QRect drawn = {};
-};
-
-Fit fitOf(QWidget* control) {
+// What is wrong with the caption of `control`, if anything: it needs more room than the style
+// leaves it, or, for a word-wrapped label, it runs under another control (labels lie beneath the
+// others, which hide any of their text).
+QString captionFault(QWidget* control) {
     const QFontMetrics metrics = control->fontMetrics();
+    QSize needed, room;
+    QRect drawn;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         const int margin = label->margin();
-        const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-        if (!label->wordWrap())
-            return {metrics.size(0, label->text()), room.size()};
-        const QRect drawn =
-            metrics.boundingRect(room, Qt::TextWordWrap | int(label->alignment()), label->text());
-        return {drawn.size(), room.size(), drawn};
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        const QRect inside = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+        room = inside.size();
+        if (label->wordWrap())
+            drawn = metrics.boundingRect(inside, Qt::TextWordWrap | int(label->alignment()),
+                                         label->text());
+        needed = label->wordWrap() ? drawn.size() : metrics.size(0, label->text());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
@@ -46,23 +45,58 @@ Fit fitOf(QWidget* control) {
             option.features |= QStyleOptionButton::DefaultButton;
         if (push && push->autoDefault())
             option.features |= QStyleOptionButton::AutoDefaultButton;
-        const QRect room = button->style()->subElementRect(
-            push ? QStyle::SE_PushButtonContents : QStyle::SE_RadioButtonContents, &option, button);
-        return {metrics.size(Qt::TextShowMnemonic, button->text()), room.size()};
-    }
-    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        room = button->style()
+                   ->subElementRect(push ? QStyle::SE_PushButtonContents
+                                         : QStyle::SE_RadioButtonContents,
+                                    &option, button)
+                   .size();
+        needed = metrics.size(Qt::TextShowMnemonic, button->text());
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
         option.text = frame->title();
         option.textAlignment = frame->alignment();
         option.lineWidth = 1;
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, frame);
-        return {metrics.size(Qt::TextShowMnemonic, frame->title()),
-                title.intersected(frame->rect()).size()};
+        room = frame->style()
+                   ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)
+                   .intersected(frame->rect())
+                   .size();
+        needed = metrics.size(Qt::TextShowMnemonic, frame->title());
     }
+    for (QWidget* other :
+         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!other->inherits("QLabel") && other->isVisible() &&
+            other->geometry().intersects(drawn.translated(control->pos())))
+            return control->objectName() + " runs under " + other->objectName();
+    if (needed.boundedTo(room) != needed)
+        return control->objectName() + " needs " + QDebug::toString(needed) + ", has " +
+               QDebug::toString(room);
     return {};
+}
+
+qreal widthAt(const QFont& font, const FittingLabel* line) {
+    return QFontMetricsF(font, line).horizontalAdvance(line->text());
+}
+
+// Checks that `line` shows its whole text, at its own size if that fits and otherwise at a size
+// only a little smaller than one that would not.
+void verifyWhole(FittingLabel* line) {
+    const qreal room = line->contentsRect().width();
+    const QFont fitted = line->fittedFont();
+    QFont larger = fitted;
+    larger.setPointSizeF(fitted.pointSizeF() * 1.03);
+    QVERIFY2(widthAt(fitted, line) <= room, qPrintable(line->text()));
+    QVERIFY(QFontMetricsF(fitted, line).height() <= line->contentsRect().height());
+    if (widthAt(line->font(), line) <= room)
+        QCOMPARE(fitted.pointSizeF(), line->font().pointSizeF());
+    else
+        QVERIFY2(widthAt(larger, line) > room, qPrintable(line->text()));
+    // Text cut off at a side would leave ink, dark on the light background, at that edge.
+    const QImage picture = line->grab().toImage();
+    for (int x : {0, picture.width() - 1})
+        for (int y = 0; y < picture.height(); ++y)
+            QVERIFY2(qGray(picture.pixel(x, y)) >= 160, qPrintable(line->text()));
 }
 
 } // namespace
@@ -215,30 +249,51 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, text);
         open(name);
-        QList<QWidget*> checked;
-        for (QWidget* widget : window->findChildren<QWidget*>())
-            if ((widget->inherits("QLabel") || widget->inherits("QAbstractButton") ||
-                 widget->inherits("QGroupBox")) &&
-                (control.isEmpty() || widget->objectName() == control))
-                checked.append(widget);
-        QVERIFY(!checked.isEmpty());
-        if (!control.isEmpty())
-            QVERIFY(checked.first()->setProperty("text", text));
-
-        QStringList faults;
-        for (QWidget* widget : std::as_const(checked)) {
-            const Fit fit = fitOf(widget);
-            if (fit.needed.boundedTo(fit.available) != fit.needed)
-                faults.append(widget->objectName() + " needs " + QDebug::toString(fit.needed) +
-                              ", has " + QDebug::toString(fit.available));
-            // Labels lie beneath the other controls, which hide any of their text running under.
-            for (QWidget* other :
-                 widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (!other->inherits("QLabel") && other->isVisible() &&
-                    other->geometry().intersects(fit.drawn.translated(widget->pos())))
-                    faults.append(widget->objectName() + " runs under " + other->objectName());
+        QList<QWidget*> checked = window->findChildren<QWidget*>();
+        if (!control.isEmpty()) {
+            checked = {::control<QWidget>(window, control)};
+            QVERIFY(checked.first() && checked.first()->setProperty("text", text));
         }
+        QStringList faults;
+        for (QWidget* widget : std::as_const(checked))
+            if (const QString fault = captionFault(widget); !fault.isEmpty())
+                faults.append(fault);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+    void largeLinesShowTheirWholeText_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("attempt");
+        // Whether the whole word is wider than its line at the design size.
+        QTest::addColumn<bool>("wordShrinks");
+        QTest::newRow("one letter") << QString("a") << QString("b") << false;
+        QTest::newRow("twenty narrow letters") << QString(20, 'i') << QString(19, 'i') << false;
+        QTest::newRow("twenty wide letters") << QString(20, 'W') << QString(19, 'W') + "V" << true;
+        QTest::newRow("twenty letters")
+            << QString("internationalization") << QString("internationalisation") << true;
+        QTest::newRow("long wrong attempt")
+            << QString("cat") << QString("catastrophically wrong, and typed on and on and on")
+            << false;
+        QTest::newRow("accents and emoji")
+            << u"cafe\u0301\U0001F600na\u00EFve"_qs << u"caf\u00E9\U0001F600naive"_qs << false;
+    }
+
+    // The practice window's three large lines as a wrong attempt leaves them: the word, the word
+    // again and the marked attempt.
+    void largeLinesShowTheirWholeText() {
+        QFETCH(QString, word);
+        QFETCH(QString, attempt);
+        QFETCH(bool, wordShrinks);
+        auto* practice = qobject_cast<PracticeScreen*>(open("Main"));
+        QVERIFY(practice);
+        practice->Word->setText(word);
+        practice->TypedWord->setText(word);
+        practice->CorrectWord->setText(markAttempt(word, attempt));
+        for (FittingLabel* line : {practice->Word, practice->TypedWord, practice->CorrectWord})
+            verifyWhole(line);
+        QCOMPARE(widthAt(practice->TypedWord->font(), practice->TypedWord) >
+                     practice->TypedWord->contentsRect().width(),
+                 wordShrinks);
     }
 };
 
