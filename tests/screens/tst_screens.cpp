@@ -1,101 +1,102 @@
-// What the user sees of the four windows as they are created: borders, keys and focus, text boxes,
-// stacking, and that no caption is cut off.
+// What the user sees of the four windows: borders, keys and focus, stacking, and that no caption,
+// nor any word or attempt on the practice window's large lines, is cut off or runs under another
+// control.
 
 #include "TestSession.h"
+#include "practice/MistakeMarking.h"
+#include "screens/FittingLabel.h"
 #include "screens/PracticeScreen.h"
 #include "screens/ReadmeScreen.h"
 #include "screens/RecallScreen.h"
 #include "screens/Twips.h"
 #include "screens/WizardScreen.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QtTest>
 
 namespace {
 
-ScreenWindow* build(const QString& window) {
-    if (window == "frmWizard")
-        return new WizardScreen;
-    if (window == "Main")
-        return new PracticeScreen;
-    if (window == "Form1")
-        return new RecallScreen;
-    if (window == "Form5")
-        return new ReadmeScreen;
-    return nullptr;
-}
-
-QString textOf(const QWidget* control) {
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    if (auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->title();
-    if (auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    if (auto* box = qobject_cast<const QPlainTextEdit*>(control))
-        return box->toPlainText();
-    return {};
-}
-
-// What the text of `control` needs and what its style leaves for it; an empty `needed` when the
-// control has no caption of its own. For a label also where its text lies, in its own coordinates.
-struct Fit {
-    QSize needed;
-    QSize available;
-    QRect drawn = {};
-};
-
-Fit fitOf(QWidget* control) {
+// What is wrong with the caption of `control`, if anything: it needs more room than the style
+// leaves it, or, for a word-wrapped label, it runs under another control (labels lie beneath the
+// others, which hide any of their text).
+QString captionFault(QWidget* control) {
     const QFontMetrics metrics = control->fontMetrics();
+    QSize needed, room;
+    QRect drawn;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         const int margin = label->margin();
-        const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-        if (!label->wordWrap())
-            return {metrics.size(0, label->text()), room.size()};
-        const int flags = Qt::TextWordWrap | int(label->alignment());
-        const QRect drawn = metrics.boundingRect(room, flags, label->text());
-        return {drawn.size(), room.size(), drawn};
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        const QRect inside = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+        room = inside.size();
+        if (label->wordWrap())
+            drawn = metrics.boundingRect(inside, Qt::TextWordWrap | int(label->alignment()),
+                                         label->text());
+        needed = label->wordWrap() ? drawn.size() : metrics.size(0, label->text());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        QStyle::SubElement contents = QStyle::SE_RadioButtonContents;
-        if (auto* push = qobject_cast<QPushButton*>(button)) {
-            contents = QStyle::SE_PushButtonContents;
-            if (push->isDefault())
-                option.features |= QStyleOptionButton::DefaultButton;
-            if (push->autoDefault())
-                option.features |= QStyleOptionButton::AutoDefaultButton;
-        }
-        const QRect room = button->style()->subElementRect(contents, &option, button);
-        return {metrics.size(Qt::TextShowMnemonic, button->text()), room.size()};
-    }
-    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        auto* push = qobject_cast<QPushButton*>(button);
+        if (push && push->isDefault())
+            option.features |= QStyleOptionButton::DefaultButton;
+        if (push && push->autoDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        room = button->style()
+                   ->subElementRect(push ? QStyle::SE_PushButtonContents
+                                         : QStyle::SE_RadioButtonContents,
+                                    &option, button)
+                   .size();
+        needed = metrics.size(Qt::TextShowMnemonic, button->text());
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
         option.text = frame->title();
         option.textAlignment = frame->alignment();
         option.lineWidth = 1;
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, frame);
-        return {metrics.size(Qt::TextShowMnemonic, frame->title()),
-                title.intersected(frame->rect()).size()};
+        room = frame->style()
+                   ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)
+                   .intersected(frame->rect())
+                   .size();
+        needed = metrics.size(Qt::TextShowMnemonic, frame->title());
     }
+    for (QWidget* other :
+         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!other->inherits("QLabel") && other->isVisible() &&
+            other->geometry().intersects(drawn.translated(control->pos())))
+            return control->objectName() + " runs under " + other->objectName();
+    if (needed.boundedTo(room) != needed)
+        return control->objectName() + " needs " + QDebug::toString(needed) + ", has " +
+               QDebug::toString(room);
     return {};
+}
+
+qreal widthAt(const QFont& font, const FittingLabel* line) {
+    return QFontMetricsF(font, line).horizontalAdvance(line->text());
+}
+
+// Checks that `line` shows its whole text, at its own size if that fits and otherwise at a size
+// only a little smaller than one that would not.
+void verifyWhole(FittingLabel* line) {
+    const qreal room = line->contentsRect().width();
+    const QFont fitted = line->fittedFont();
+    QFont larger = fitted;
+    larger.setPointSizeF(fitted.pointSizeF() * 1.03);
+    QVERIFY2(widthAt(fitted, line) <= room, qPrintable(line->text()));
+    QVERIFY(QFontMetricsF(fitted, line).height() <= line->contentsRect().height());
+    if (widthAt(line->font(), line) <= room)
+        QCOMPARE(fitted.pointSizeF(), line->font().pointSizeF());
+    else
+        QVERIFY2(widthAt(larger, line) > room, qPrintable(line->text()));
+    // Text cut off at a side would leave ink, dark on the light background, at that edge.
+    const QImage picture = line->grab().toImage();
+    for (int x : {0, picture.width() - 1})
+        for (int y = 0; y < picture.height(); ++y)
+            QVERIFY2(qGray(picture.pixel(x, y)) >= 160, qPrintable(line->text()));
 }
 
 } // namespace
@@ -105,13 +106,17 @@ class ScreensTest : public QObject {
 
     QPointer<ScreenWindow> window;
 
-    // Builds `name` and shows it, so that its style and fonts are the real ones.
+    // Builds the window named `name` and shows it, so that its style and fonts are the real ones.
     ScreenWindow* open(const QString& name) {
-        window = build(name);
-        if (!window)
-            QTest::qFail(qPrintable("no window " + name), __FILE__, __LINE__);
+        if (name == "frmWizard")
+            window = new WizardScreen;
+        else if (name == "Main")
+            window = new PracticeScreen;
+        else if (name == "Form1")
+            window = new RecallScreen;
         else
-            window->show();
+            window = new ReadmeScreen;
+        window->show();
         QCoreApplication::processEvents();
         return window;
     }
@@ -124,56 +129,46 @@ private slots:
     }
 
     void windows_data() {
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("twips");
+        // A fixed dialog border rather than a sizable one.
         QTest::addColumn<bool>("fixed");
-        QTest::newRow("frmWizard") << "frmWizard"
-                                   << "Tovrin" << QSize(6690, 5775) << true;
-        QTest::newRow("Main") << "Main"
-                              << "Tovrin" << QSize(6420, 6210) << false;
-        QTest::newRow("Form1") << "Form1"
-                               << "Tovrin" << QSize(4965, 3315) << false;
-        QTest::newRow("Form5") << "Form5"
-                               << "Form5" << QSize(6420, 6225) << false;
+        // The tab order; the first has the focus on opening.
+        QTest::addColumn<QStringList>("order");
+        // A text box, and the buttons that Enter and Escape press from it (none: nothing).
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("enter");
+        QTest::addColumn<QString>("escape");
+        const auto row = [](const char* name, const char* caption, QSize twips, bool fixed,
+                            const QStringList& order, const char* box, const char* enter,
+                            const char* escape) {
+            QTest::newRow(name) << QString(caption) << twips << fixed << order << QString(box)
+                                << QString(enter) << QString(escape);
+        };
+        row("frmWizard", "Tovrin", {6690, 5775}, true,
+            {"butBack", "butNext", "butCancel", "butHelp", "Command1", "Word", "Option3", "Option2",
+             "Option1", "CheckWords", "Option4", "Option5"},
+            "Word", "Command1", "butCancel");
+        row("Main", "Tovrin", {6420, 6210}, false, {"TWord", "Command1"}, "TWord", "Command1", "");
+        row("Form1", "Tovrin", {4965, 3315}, false, {"TypedWord", "Command1"}, "TypedWord",
+            "Command1", "");
+        row("Form5", "Form5", {6420, 6225}, false, {"Text1"}, "Text1", "", "");
     }
 
+    // Each window's caption, size and border, its tab order and first focus, and what Enter and
+    // Escape press from a text box; a window without a cancel button stays open on Escape.
     void windows() {
-        QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QSize, twips);
         QFETCH(bool, fixed);
-
-        open(name);
-        QCOMPARE(window->objectName(), name);
-        QCOMPARE(window->windowTitle(), caption);
-        const QSize client = twipsSize(twips.width(), twips.height());
-        QCOMPARE(window->size(), client);
-
-        const Qt::WindowFlags minMax = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
-        QCOMPARE(window->windowFlags() & minMax, fixed ? Qt::WindowFlags() : minMax);
-        window->resize(client + QSize(40, 30));
-        QCOMPARE(window->size(), fixed ? client : client + QSize(40, 30));
-        window->resize(client - QSize(40, 30));
-        QCOMPARE(window->size(), fixed ? client : client - QSize(40, 30));
-    }
-
-    void tabOrder_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("frmWizard")
-            << "frmWizard"
-            << QStringList{"butBack", "butNext", "butCancel", "butHelp",    "Command1", "Word",
-                           "Option3", "Option2", "Option1",   "CheckWords", "Option4",  "Option5"};
-        QTest::newRow("Main") << "Main" << QStringList{"TWord", "Command1"};
-        QTest::newRow("Form1") << "Form1" << QStringList{"TypedWord", "Command1"};
-    }
-
-    void tabOrder() {
-        QFETCH(QString, name);
         QFETCH(QStringList, order);
+        QFETCH(QString, box);
+        QFETCH(QString, enter);
+        QFETCH(QString, escape);
+        open(QTest::currentDataTag());
+        QCOMPARE(window->objectName(), QTest::currentDataTag());
+        QCOMPARE(window->windowTitle(), caption);
 
-        open(name);
         auto* first = ::control<QWidget>(window, order.first());
         QVERIFY(first);
         QCOMPARE(window->focusWidget(), first);
@@ -187,41 +182,7 @@ private slots:
             next = next->nextInFocusChain();
         } while (next && next != first);
         QCOMPARE(met, order);
-    }
 
-    void enterAndEscape_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("box");
-        // Empty where the key presses no button.
-        QTest::addColumn<QString>("enter");
-        QTest::addColumn<QString>("escape");
-        QTest::newRow("frmWizard") << "frmWizard"
-                                   << "Word"
-                                   << "Command1"
-                                   << "butCancel";
-        QTest::newRow("Main") << "Main"
-                              << "TWord"
-                              << "Command1"
-                              << "";
-        QTest::newRow("Form1") << "Form1"
-                               << "TypedWord"
-                               << "Command1"
-                               << "";
-        QTest::newRow("Form5") << "Form5"
-                               << "Text1"
-                               << ""
-                               << "";
-    }
-
-    // From a text box Enter presses the window's default button and Escape its cancel button;
-    // a window without a cancel button stays open.
-    void enterAndEscape() {
-        QFETCH(QString, name);
-        QFETCH(QString, box);
-        QFETCH(QString, enter);
-        QFETCH(QString, escape);
-
-        open(name);
         auto* typing = ::control<QWidget>(window, box);
         QVERIFY(typing);
         typing->setFocus();
@@ -229,17 +190,21 @@ private slots:
         for (QPushButton* each : window->findChildren<QPushButton*>())
             connect(each, &QPushButton::clicked, this,
                     [&clicked, each] { clicked.append(each->objectName()); });
-        const auto pressed = [&clicked](const QString& button) {
-            const QStringList expected = button.isEmpty() ? QStringList() : QStringList{button};
-            const bool same = clicked == expected;
-            clicked.clear();
-            return same;
-        };
         QTest::keyClick(typing, Qt::Key_Return);
-        QVERIFY(pressed(enter));
+        QCOMPARE(clicked.join(' '), enter);
+        clicked.clear();
         QTest::keyClick(typing, Qt::Key_Escape);
-        QVERIFY(pressed(escape));
+        QCOMPARE(clicked.join(' '), escape);
         QVERIFY(window->isVisible());
+
+        const QSize client = twipsSize(twips.width(), twips.height());
+        QCOMPARE(window->size(), client);
+        const Qt::WindowFlags minMax = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+        QCOMPARE(window->windowFlags() & minMax, fixed ? Qt::WindowFlags() : minMax);
+        for (const QSize change : {QSize(40, 30), QSize(-40, -30)}) {
+            window->resize(client + change);
+            QCOMPARE(window->size(), fixed ? client : client + change);
+        }
     }
 
     void wizardPagesHideThePagesBeneath_data() {
@@ -251,7 +216,6 @@ private slots:
     // The wizard stacks its pages in one place: the page in front hides the others completely.
     void wizardPagesHideThePagesBeneath() {
         QFETCH(int, page);
-
         auto* wizard = qobject_cast<WizardScreen*>(open("frmWizard"));
         QVERIFY(wizard);
         for (QGroupBox* each : wizard->Frame1)
@@ -271,64 +235,65 @@ private slots:
         QTest::addColumn<QString>("text");
         // The readme viewer has no caption to cut off: its text box scrolls.
         for (const char* name : {"frmWizard", "Main", "Form1"})
-            QTest::addRow("%s as created", name) << QString(name) << ""
-                                                 << "";
+            QTest::addRow("%s as created", name) << QString(name) << QString() << QString();
         for (const char* caption : {"Next >", "Finish", "Finished", "Restart"})
-            QTest::addRow("butNext \"%s\"", caption) << "frmWizard"
-                                                     << "butNext" << caption;
+            QTest::addRow("butNext \"%s\"", caption)
+                << QString("frmWizard") << QString("butNext") << QString(caption);
         for (const char* prompt : {"Type in Word 1", "Type in Word 31"})
-            QTest::addRow("Label5 \"%s\"", prompt) << "frmWizard"
-                                                   << "Label5" << prompt;
+            QTest::addRow("Label5 \"%s\"", prompt)
+                << QString("frmWizard") << QString("Label5") << QString(prompt);
     }
 
     void textsFit() {
         QFETCH(QString, name);
         QFETCH(QString, control);
         QFETCH(QString, text);
-
         open(name);
-        QList<QWidget*> checked;
-        if (control.isEmpty()) {
-            for (QWidget* widget : window->findChildren<QWidget*>())
-                if (widget->inherits("QLabel") || widget->inherits("QAbstractButton") ||
-                    widget->inherits("QGroupBox"))
-                    checked.append(widget);
-        } else {
-            auto* widget = ::control<QWidget>(window, control);
-            QVERIFY(widget);
-            if (auto* label = qobject_cast<QLabel*>(widget))
-                label->setText(text);
-            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-                button->setText(text);
-            checked.append(widget);
+        QList<QWidget*> checked = window->findChildren<QWidget*>();
+        if (!control.isEmpty()) {
+            checked = {::control<QWidget>(window, control)};
+            QVERIFY(checked.first() && checked.first()->setProperty("text", text));
         }
-        QVERIFY(!checked.isEmpty());
+        QStringList faults;
+        for (QWidget* widget : std::as_const(checked))
+            if (const QString fault = captionFault(widget); !fault.isEmpty())
+                faults.append(fault);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
 
-        QStringList clipped;
-        QStringList covered;
-        for (QWidget* widget : std::as_const(checked)) {
-            const Fit fit = fitOf(widget);
-            // Labels lie beneath the other controls, which hide any of their text running under.
-            const QRect drawn = fit.drawn.translated(widget->pos());
-            for (QObject* sibling : widget->parent()->children()) {
-                auto* other = qobject_cast<QWidget*>(sibling);
-                if (other && !other->inherits("QLabel") && other->isVisible() &&
-                    other->geometry().intersects(drawn))
-                    covered.append(
-                        QStringLiteral("%1 \"%2\" runs under %3")
-                            .arg(widget->objectName(), textOf(widget), other->objectName()));
-            }
-            if (fit.needed.width() > fit.available.width() ||
-                fit.needed.height() > fit.available.height())
-                clipped.append(QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
-                                   .arg(widget->objectName(), textOf(widget))
-                                   .arg(fit.needed.width())
-                                   .arg(fit.needed.height())
-                                   .arg(fit.available.width())
-                                   .arg(fit.available.height()));
-        }
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
-        QVERIFY2(covered.isEmpty(), qPrintable(covered.join("; ")));
+    void largeLinesShowTheirWholeText_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("attempt");
+        // Whether the whole word is wider than its line at the design size.
+        QTest::addColumn<bool>("wordShrinks");
+        QTest::newRow("one letter") << QString("a") << QString("b") << false;
+        QTest::newRow("twenty narrow letters") << QString(20, 'i') << QString(19, 'i') << false;
+        QTest::newRow("twenty wide letters") << QString(20, 'W') << QString(19, 'W') + "V" << true;
+        QTest::newRow("twenty letters")
+            << QString("internationalization") << QString("internationalisation") << true;
+        QTest::newRow("long wrong attempt")
+            << QString("cat") << QString("catastrophically wrong, and typed on and on and on")
+            << false;
+        QTest::newRow("accents and emoji")
+            << u"cafe\u0301\U0001F600na\u00EFve"_qs << u"caf\u00E9\U0001F600naive"_qs << false;
+    }
+
+    // The practice window's three large lines as a wrong attempt leaves them: the word, the word
+    // again and the marked attempt.
+    void largeLinesShowTheirWholeText() {
+        QFETCH(QString, word);
+        QFETCH(QString, attempt);
+        QFETCH(bool, wordShrinks);
+        auto* practice = qobject_cast<PracticeScreen*>(open("Main"));
+        QVERIFY(practice);
+        practice->Word->setText(word);
+        practice->TypedWord->setText(word);
+        practice->CorrectWord->setText(markAttempt(word, attempt));
+        for (FittingLabel* line : {practice->Word, practice->TypedWord, practice->CorrectWord})
+            verifyWhole(line);
+        QCOMPARE(widthAt(practice->TypedWord->font(), practice->TypedWord) >
+                     practice->TypedWord->contentsRect().width(),
+                 wordShrinks);
     }
 };
 
