@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -19,11 +18,6 @@ void require(bool holds, const char* what) {
         std::fprintf(stderr, "broken: %s\n", what);
         std::abort();
     }
-}
-
-bool hasControlCharacter(const QString& word) {
-    return std::any_of(word.cbegin(), word.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 } // namespace

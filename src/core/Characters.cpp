@@ -2,6 +2,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 QStringList characters(const QString& word) {
     QStringList result;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
@@ -12,6 +14,11 @@ QStringList characters(const QString& word) {
         start = end;
     }
     return result;
+}
+
+bool hasControlCharacter(const QString& text) {
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 qsizetype characterCount(const QString& word) {

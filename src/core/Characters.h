@@ -8,3 +8,7 @@
 // address these, so nothing ever splits one.
 QStringList characters(const QString& word);
 qsizetype characterCount(const QString& word);
+
+// Whether `text` holds a control character (NUL, tab, line break, a C1 control…): no one can type
+// one into a word.
+bool hasControlCharacter(const QString& text);

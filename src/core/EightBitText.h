@@ -10,6 +10,8 @@
 // Word lists and the readme are 8-bit files: older ones hold Windows-1252, newer ones may hold
 // UTF-8. Bytes that are valid UTF-8 are read as UTF-8, anything else as Windows-1252.
 
+inline constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
+
 // A whole file's text: a UTF-8 byte-order mark at the start is skipped.
 QString decodeEightBit(QByteArrayView bytes);
 

@@ -25,11 +25,6 @@ bool isLineEnd(char byte) {
     return byte == '\r' || byte == '\n';
 }
 
-bool hasControlCharacter(const QString& text) {
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
-}
-
 // Whether Windows-1252 bytes would be read back as something else: a non-ASCII run that
 // happens to be valid UTF-8 (the bytes of "Ã©" read as "é").
 bool readsBackAsUtf8(const QByteArray& bytes) {
@@ -181,8 +176,9 @@ WordListReading readWordList(QIODevice& device) {
             return reading;
         }
         qsizetype start = 0;
-        if (first && size >= 3 && QByteArrayView(chunk, 3) == QByteArrayView("\xEF\xBB\xBF"))
-            start = 3;
+        if (first && size >= Utf8ByteOrderMark.size() &&
+            QByteArrayView(chunk, 3) == Utf8ByteOrderMark)
+            start = Utf8ByteOrderMark.size();
         first = false;
         total += size;
         fields.feed(chunk + start, size - start);

@@ -54,11 +54,7 @@ class ProgramTest : public QObject {
 private slots:
     void init() { session = std::make_unique<TestSession>(); }
 
-    void cleanup() {
-        QCOMPARE(platform().unusedAnswers(), 0);
-        session.reset();
-        verifyNoWindowLeft();
-    }
+    void cleanup() { endSession(session); }
 
     void thePracticeWindowExistsOnceAndIsBuiltAnewAfterClosing() {
         QPointer<Main> first = usePractice();

@@ -204,11 +204,7 @@ class PracticeDrillTest : public QObject {
 private slots:
     void init() { session = std::make_unique<TestSession>(); }
 
-    void cleanup() {
-        QCOMPARE(platform().unusedAnswers(), 0);
-        session.reset();
-        verifyNoWindowLeft();
-    }
+    void cleanup() { endSession(session); }
 
     void drawOrder_data() {
         QTest::addColumn<QStringList>("words");

@@ -5,6 +5,16 @@
 #include <QEvent>
 #include <QStringList>
 
+void endSession(std::unique_ptr<TestSession>& session) {
+    const int unused = session ? session->platform.unusedAnswers() : 0;
+    session.reset();
+    verifyNoWindowLeft();
+    if (unused != 0)
+        QTest::qFail(
+            qPrintable(QStringLiteral("%1 scripted answers were never asked for").arg(unused)),
+            __FILE__, __LINE__);
+}
+
 void verifyNoWindowLeft() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList left;

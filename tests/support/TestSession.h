@@ -7,11 +7,17 @@
 #include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 // A program on the scripted platform, as a test drives it.
 struct TestSession {
     ScriptedPlatform platform;
     Program program{platform};
 };
+
+// Ends a test's session: fails the test if a scripted answer was never asked for or a window is
+// left once the program is gone.
+void endSession(std::unique_ptr<TestSession>& session);
 
 // Lets closed windows finish their deferred deletion, then fails the test if any top-level
 // widget is left.

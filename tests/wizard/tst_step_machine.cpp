@@ -90,11 +90,7 @@ private slots:
         QVERIFY(wizard);
     }
 
-    void cleanup() {
-        QCOMPARE(session->platform.unusedAnswers(), 0);
-        session.reset();
-        verifyNoWindowLeft();
-    }
+    void cleanup() { endSession(session); }
 
     void startsOnPageOneWithAnEmptyList() {
         QVERIFY(wizard->isVisible());

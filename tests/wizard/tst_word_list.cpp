@@ -137,11 +137,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(wizard));
     }
 
-    void cleanup() {
-        QCOMPARE(platform().unusedAnswers(), 0);
-        session.reset();
-        verifyNoWindowLeft();
-    }
+    void cleanup() { endSession(session); }
 
     void offeringAWord_data() {
         QTest::addColumn<QString>("word");
