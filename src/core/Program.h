@@ -28,6 +28,10 @@ public:
 
     MODULE11 shared;
 
+    // The folder of the readme.txt installed with the program, read when the current folder has
+    // none; empty for none.
+    QString installedReadmeFolder;
+
     WindowSlot<frmWizard> wizard{*this};
     WindowSlot<Main> practice{*this};
     WindowSlot<Form1> recall{*this};

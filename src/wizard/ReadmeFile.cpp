@@ -3,12 +3,29 @@
 #include "core/EightBitText.h"
 #include "core/RegularFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 constexpr qint64 MaxReadmeBytes = 16 * 1024 * 1024;
 const QString TooLarge = QStringLiteral("it is larger than 16 MiB");
+const QString ReadmeName = QStringLiteral("readme.txt");
+
+// A dangling link counts as a file here: it is the user's readme, and reading it says what is
+// wrong.
+bool anyFileAt(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
 } // namespace
+
+QString readmePath(const QString& installedFolder) {
+    if (installedFolder.isEmpty() || anyFileAt(ReadmeName))
+        return ReadmeName;
+    const QString installed = QDir(installedFolder).filePath(ReadmeName);
+    return anyFileAt(installed) ? installed : ReadmeName;
+}
 
 bool readReadme(const QString& path, QString& text, QString& reason) {
     QFile file;

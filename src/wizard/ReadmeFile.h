@@ -2,6 +2,11 @@
 
 #include <QString>
 
+// Where the readme request reads readme.txt: the current folder's, whatever kind of file it is;
+// only when the current folder has none at all, the copy in `installedFolder` (the one installed
+// with the program) if that exists. Empty `installedFolder` means there is no installed copy.
+QString readmePath(const QString& installedFolder);
+
 // readme.txt, read whole when the user asks for it: at most 16 MiB, and only a regular file.
 // On failure `reason` says why, in words for the user.
 bool readReadme(const QString& path, QString& text, QString& reason);

@@ -7,6 +7,7 @@
 #include "screens/OptionButton.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,12 +187,13 @@ void frmWizard::CheckWords1() {
 }
 
 void frmWizard::ShowReadme() {
+    const QString path = readmePath(program_.installedReadmeFolder);
     QString text;
     QString reason;
-    if (!readReadme(QStringLiteral("readme.txt"), text, reason)) {
+    if (!readReadme(path, text, reason)) {
         program_.message(
             QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
-                .arg(QDir::toNativeSeparators(QDir::currentPath()), reason),
+                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason),
             Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
         return;
     }

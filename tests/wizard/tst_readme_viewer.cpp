@@ -1,5 +1,6 @@
-// The readme viewer: readme.txt read from the current folder, whatever lies there; the text box
-// fills the window at any size and keeps the text it was created with.
+// The readme viewer: readme.txt read from the current folder, whatever lies there, else the copy
+// installed with the program; the text box fills the window at any size and keeps the text it was
+// created with.
 
 #include "TestSession.h"
 #include "WizardDriver.h"
@@ -22,6 +23,19 @@ void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Puts a readme.txt of the given kind into `folder`: none, a folder, a FIFO or a file of that text.
+void placeReadme(const QString& folder, const QString& kind) {
+    const QString path = QDir(folder).filePath("readme.txt");
+    if (kind == "none")
+        return;
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "fifo")
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else
+        write(path, kind.toUtf8());
 }
 
 } // namespace
@@ -116,6 +130,59 @@ private slots:
         QTest::mouseClick(session.program.wizard.get()->Option2, Qt::LeftButton);
         QTest::mouseClick(session.program.wizard.get()->butNext, Qt::LeftButton);
         QCOMPARE(pageOnTop(session.program.wizard.get()), 1);
+    }
+
+    // With no readme.txt at all in the current folder the installed copy is read, by the same
+    // rules; a message names the folder of the file that was tried.
+    void theInstalledCopy_data() {
+        QTest::addColumn<QString>("here");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("toldOfInstalled");
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("only the installed copy") << "none"
+                                                 << "installed"
+                                                 << "installed" << false << "";
+        QTest::addRow("the current folder wins") << "own"
+                                                 << "installed"
+                                                 << "own" << false << "";
+        QTest::addRow("an unreadable readme here is not passed over")
+            << "folder"
+            << "installed"
+            << "" << false << "it is a folder";
+        QTest::addRow("the installed copy only as a regular file")
+            << "none"
+            << "fifo"
+            << "" << true << "it is not a regular file";
+        QTest::addRow("neither") << "none"
+                                 << "none"
+                                 << "" << false << "No such file or directory";
+    }
+    void theInstalledCopy() {
+        QFETCH(QString, here);
+        QFETCH(QString, installed);
+        QFETCH(QString, shown);
+        QFETCH(bool, toldOfInstalled);
+        QFETCH(QString, reason);
+        QTemporaryDir installedFolder;
+        placeReadme(QDir::currentPath(), here);
+        placeReadme(installedFolder.path(), installed);
+        TestSession session;
+        session.program.installedReadmeFolder = installedFolder.path();
+        startProgram(session.program);
+        if (!reason.isEmpty())
+            session.platform.answer(Platform::Answer::Ok);
+        requestReadme(session);
+        if (reason.isEmpty()) {
+            QCOMPARE(session.program.readme.get()->Text1->toPlainText(), shown);
+            QVERIFY(session.platform.messages.isEmpty());
+            return;
+        }
+        QVERIFY(!session.program.readme.isOpen());
+        QCOMPARE(session.platform.messages.size(), 1);
+        QCOMPARE(session.platform.messages[0].text,
+                 QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
+                     .arg(toldOfInstalled ? installedFolder.path() : QDir::currentPath(), reason));
     }
 
     // An open viewer keeps the text it was opened with; once closed, the next request shows the
