@@ -343,7 +343,8 @@ private slots:
         QSet<quintptr> depths;
         for (int pass = 1; pass <= passes; ++pass) {
             platform().answer(Answer::Ok);
-            // The frame address, not a local's: the address sanitizer may move locals off the stack.
+            // The frame address, not a local's: the address sanitizer may move locals off the
+            // stack.
             platform().answer(pass < passes ? Answer::Yes : Answer::No, [&depths] {
                 depths.insert(reinterpret_cast<quintptr>(__builtin_frame_address(0)));
             });
