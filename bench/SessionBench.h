@@ -47,5 +47,6 @@ private:
 // `table` the number of actions and the median and worst action, each action's time being its
 // median over the runs: a time slice lost to another process now and then does not count, but
 // whatever every run pays, such as the first paint of a window, does. False, with `error` set,
-// when a run failed.
-bool reportSessions(const QString& program, int runs, ResultTable& table, QString& error);
+// when a run failed. `slowest` receives a list of the `count` slowest actions with their repaint.
+bool reportSessions(const QString& program, int runs, ResultTable& table, int count,
+                    QString& slowest, QString& error);

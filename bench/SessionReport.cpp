@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -14,11 +15,11 @@ constexpr int RunTimeoutMs = 300'000;
 
 std::optional<QList<ActionLog::Action>> runSession(const QString& program, QString& error) {
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(program, {QStringLiteral("--session-log")});
     if (!child.waitForFinished(RunTimeoutMs) || child.exitStatus() != QProcess::NormalExit ||
         child.exitCode() != 0) {
-        error = QStringLiteral("a session run failed");
+        error = QStringLiteral("a session run failed:\n") +
+                QString::fromLocal8Bit(child.readAllStandardError());
         return std::nullopt;
     }
     std::optional<QList<ActionLog::Action>> actions =
@@ -49,7 +50,8 @@ std::optional<QList<ActionLog::Action>> medianActions(const QList<QList<ActionLo
 
 } // namespace
 
-bool reportSessions(const QString& program, int runs, ResultTable& table, QString& error) {
+bool reportSessions(const QString& program, int runs, ResultTable& table, int count,
+                    QString& slowest, QString& error) {
     QList<QList<ActionLog::Action>> logs;
     for (int run = 0; run < runs; ++run) {
         std::optional<QList<ActionLog::Action>> actions = runSession(program, error);
@@ -93,5 +95,21 @@ bool reportSessions(const QString& program, int runs, ResultTable& table, QStrin
               ResultTable::milliseconds(medianOf(&Action::withRepaintNs)));
     addWorst(QStringLiteral(" with its repaint"), &Action::withRepaintNs, true);
     addWorst(QStringLiteral(", processor time with its repaint"), &Action::cpuNs, false);
+
+    QList<qsizetype> order(actions->size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&actions](qsizetype a, qsizetype b) {
+        return actions->at(a).withRepaintNs > actions->at(b).withRepaintNs;
+    });
+    for (qsizetype i = 0; i < std::min<qsizetype>(count, order.size()); ++i) {
+        const Action& action = actions->at(order.at(i));
+        slowest += QStringLiteral("action %1 of %2: %3 ms (handler %4 ms, processor %5 ms)  %6\n")
+                       .arg(order.at(i) + 1)
+                       .arg(actions->size())
+                       .arg(action.withRepaintNs / 1e6, 0, 'f', 3)
+                       .arg(action.handlerNs / 1e6, 0, 'f', 3)
+                       .arg(action.cpuNs / 1e6, 0, 'f', 3)
+                       .arg(action.name);
+    }
     return true;
 }

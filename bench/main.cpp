@@ -1,11 +1,12 @@
 // The benchmark runner: start-up against a bare window, a whole session action by action, and
 // hostile input files; prints one table.
 //
-//   tovrin_bench [--runs N] [--sessions N] [--only startup|session|files]
+//   tovrin_bench [--runs N] [--sessions N] [--slowest N] [--only startup|session|files]
 //
 // Start-up is measured on Qt's offscreen platform, and on X as well when DISPLAY is set. The
 // session runs --sessions times, each in a fresh process started as `tovrin_bench --session-log`,
-// which prints its action log; the files are measured offscreen in this process.
+// which prints its action log; --slowest lists that many of the slowest actions after the table.
+// The files are measured offscreen in this process.
 
 #include "HostileInputBench.h"
 #include "ResultTable.h"
@@ -23,7 +24,8 @@ namespace {
 
 struct Options {
     int runs = 20;
-    int sessions = 5;
+    int sessions = 7;
+    int slowest = 0;
     QString only;
     bool sessionLog = false;
 };
@@ -38,6 +40,8 @@ Options parse(int argc, char* argv[]) {
             options.runs = std::max(1, std::atoi(argv[++i]));
         else if (valued && std::strcmp(argv[i], "--sessions") == 0)
             options.sessions = std::max(1, std::atoi(argv[++i]));
+        else if (valued && std::strcmp(argv[i], "--slowest") == 0)
+            options.slowest = std::max(0, std::atoi(argv[++i]));
         else if (valued && std::strcmp(argv[i], "--only") == 0)
             options.only = QString::fromLocal8Bit(argv[++i]);
     }
@@ -53,6 +57,7 @@ int main(int argc, char* argv[]) {
     };
     const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     ResultTable table;
+    QString slowest;
     int failures = 0;
 
     if (!options.sessionLog && wanted("startup")) {
@@ -83,7 +88,7 @@ int main(int argc, char* argv[]) {
     }
     if (wanted("session")) {
         QString error;
-        if (!reportSessions(self, options.sessions, table, error)) {
+        if (!reportSessions(self, options.sessions, table, options.slowest, slowest, error)) {
             std::fprintf(stderr, "session: %s\n", qPrintable(error));
             ++failures;
         }
@@ -94,6 +99,9 @@ int main(int argc, char* argv[]) {
     }
 
     std::fputs(qPrintable(table.text()), stdout);
+    if (!slowest.isEmpty())
+        std::printf("\nThe slowest user actions of the session, with their repaint:\n%s",
+                    qPrintable(slowest));
     std::printf("%d of the targets missed%s\n", table.missed(),
                 failures ? ", and some measurements failed (see above)" : "");
     return failures ? 1 : 0;
