@@ -43,8 +43,8 @@ private:
     std::unique_ptr<TestSession> session_;
 };
 
-// Runs the session `runs` times, each in a fresh process (`program --session-log`), and adds to
-// `table` the number of actions and the median and worst action, each action's time being its
+// Runs the session `runs` times, each in a fresh process (`program --session-log FILE`), and adds
+// to `table` the number of actions and the median and worst action, each action's time being its
 // median over the runs: a time slice lost to another process now and then does not count, but
 // whatever every run pays, such as the first paint of a window, does. False, with `error` set,
 // when a run failed. `slowest` receives a list of the `count` slowest actions with their repaint.

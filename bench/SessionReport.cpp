@@ -3,6 +3,7 @@
 #include "SessionBench.h"
 
 #include <QProcess>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <numeric>
@@ -14,18 +15,24 @@ constexpr double TargetMs = 5.0;
 constexpr int RunTimeoutMs = 300'000;
 
 std::optional<QList<ActionLog::Action>> runSession(const QString& program, QString& error) {
+    QTemporaryFile log;
+    if (!log.open()) {
+        error = QStringLiteral("no file for the action log");
+        return std::nullopt;
+    }
     QProcess child;
-    child.start(program, {QStringLiteral("--session-log")});
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(program, {QStringLiteral("--session-log"), log.fileName()});
     if (!child.waitForFinished(RunTimeoutMs) || child.exitStatus() != QProcess::NormalExit ||
         child.exitCode() != 0) {
         error = QStringLiteral("a session run failed:\n") +
-                QString::fromLocal8Bit(child.readAllStandardError());
+                QString::fromLocal8Bit(child.readAllStandardOutput());
         return std::nullopt;
     }
     std::optional<QList<ActionLog::Action>> actions =
-        ActionLog::parse(QString::fromUtf8(child.readAllStandardOutput()));
+        ActionLog::parse(QString::fromUtf8(log.readAll()));
     if (!actions || actions->isEmpty())
-        error = QStringLiteral("a session run printed no action log");
+        error = QStringLiteral("a session run wrote no action log");
     return actions;
 }
 
