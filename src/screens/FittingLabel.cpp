@@ -7,8 +7,13 @@
 #include <algorithm>
 
 namespace {
-// Halving the range this often leaves the size within a thousandth of its best.
-constexpr int SearchSteps = 16;
+// Every size measured costs a font of that size, built and rasterised anew: the search aims at
+// the size that fills the room rather than halving a range, and stops once the text fills all
+// but this share of the room, or the range is narrower than this share of the size.
+constexpr qreal Slack = 0.005;
+constexpr qreal Precision = 0.001;
+// However oddly the widths behave, the search ends.
+constexpr int MostSteps = 16;
 } // namespace
 
 FittingLabel::FittingLabel(QWidget* parent)
@@ -17,24 +22,37 @@ FittingLabel::FittingLabel(QWidget* parent)
     setWordWrap(false);
 }
 
-bool FittingLabel::fits(const QFont& font) const {
+qreal FittingLabel::neededWidth(const QFont& font) const {
     const QFontMetricsF metrics(font, this);
     // Bold glyphs may reach past their advance; neither may leave the label.
-    const qreal needed =
-        std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).width());
-    return needed <= contentsRect().width();
+    return std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).width());
 }
 
 QFont FittingLabel::fittedFont() const {
     QFont fitted = font();
-    if (fits(fitted))
-        return fitted;
-    qreal small = 0;
+    const qreal room = contentsRect().width();
     qreal large = fitted.pointSizeF();
-    for (int step = 0; step < SearchSteps; ++step) {
-        const qreal middle = (small + large) / 2;
-        fitted.setPointSizeF(middle);
-        (fits(fitted) ? small : large) = middle;
+    qreal largeWidth = neededWidth(fitted);
+    if (largeWidth <= room)
+        return fitted;
+    // The width grows almost in proportion to the size, so the size that fills the room lies
+    // where the line through the widths of the largest size known to fit (or nothing) and the
+    // smallest known not to fit meets it.
+    const qreal aim = room * (1 - Slack);
+    qreal small = 0;
+    qreal smallWidth = 0;
+    for (int step = 0; step < MostSteps && smallWidth < aim && large - small > large * Precision;
+         ++step) {
+        const qreal size = small + (large - small) * (aim - smallWidth) / (largeWidth - smallWidth);
+        fitted.setPointSizeF(size);
+        const qreal width = neededWidth(fitted);
+        if (width <= room) {
+            small = size;
+            smallWidth = width;
+        } else {
+            large = size;
+            largeWidth = width;
+        }
     }
     // However long the caption, it is drawn at some size above nothing.
     fitted.setPointSizeF(small > 0 ? small : large);

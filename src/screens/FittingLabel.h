@@ -19,5 +19,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool fits(const QFont& font) const;
+    // The width the caption takes at `font`.
+    qreal neededWidth(const QFont& font) const;
 };

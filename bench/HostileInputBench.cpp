@@ -1,0 +1,232 @@
+#include "HostileInputBench.h"
+
+#include "FirstPaintWatcher.h"
+#include "ProcessMemory.h"
+#include "ResultTable.h"
+#include "TestSession.h"
+#include "WizardDriver.h"
+#include "screens/OptionButton.h"
+#include "wizard/Form5.h"
+#include "wizard/StartProgram.h"
+#include "wizard/WordListFile.h"
+#include "wizard/frmWizard.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+using Answer = Platform::Answer;
+
+constexpr qint64 KiB = 1024;
+constexpr qint64 MiB = 1024 * KiB;
+constexpr qint64 GiB = 1024 * MiB;
+constexpr qint64 ReadmeLimit = 16 * MiB;
+// A file of any size costs no more than this much more than a small one.
+constexpr double TargetRatio = 1.2;
+constexpr double TargetExtraPeakBytes = 1.0 * MiB;
+
+const QByteArray FewWords = "\"cat\"\r\n\"dog\"\r\n\"mouse\"\r\n";
+const QStringList FewWordsRead{"cat", "dog", "mouse"};
+
+// A file of `size` bytes: `start`, then NUL bytes that take no room on the disk.
+bool writeSparse(const QString& path, const QByteArray& start, qint64 size) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(start) == start.size() &&
+           file.resize(size);
+}
+
+// Plain lines of text filling exactly `size` bytes.
+bool writeText(const QString& path, qint64 size) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray text;
+    text.reserve(size);
+    for (int line = 1; text.size() < size; ++line)
+        text += "Line " + QByteArray::number(line) +
+                ": the quick brown fox jumps over the lazy dog, and the list holds 30 words.\r\n";
+    text.truncate(size);
+    return file.write(text) == size;
+}
+
+double peakSince(qint64 baseline) {
+    return double(peakResidentBytes() - baseline);
+}
+
+} // namespace
+
+HostileInputBench::HostileInputBench(ResultTable& table, int repeats)
+    : table_(table)
+    , repeats_(repeats) {}
+
+HostileInputBench::~HostileInputBench() = default;
+
+void HostileInputBench::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    QVERIFY(resetPeakResident());
+    session_ = std::make_unique<TestSession>();
+    startProgram(session_->program);
+    frmWizard* wizard = session_->program.wizard.get();
+    QVERIFY(wizard);
+    wizard->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(wizard));
+}
+
+void HostileInputBench::cleanup() {
+    endSession(session_);
+    QDir::setCurrent(QDir::rootPath());
+    folder_.reset();
+}
+
+HostileInputBench::Measured HostileInputBench::loadList(const QString& path) {
+    ScriptedPlatform& platform = session_->platform;
+    frmWizard* wizard = session_->program.wizard.get();
+    QTest::mouseClick(wizard->Option1, Qt::LeftButton);
+    platform.chooseFile(path);
+    // What was left out: the NUL bytes, or everything past the first 64 KiB.
+    platform.answer(Answer::Ok);
+    QCoreApplication::processEvents();
+    resetPeakResident();
+    const qint64 baseline = residentBytes();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(wizard->butNext, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const Measured measured{clock.nsecsElapsed() / 1e6, peakSince(baseline)};
+
+    QStringList listed;
+    const MODULE11& shared = session_->program.shared;
+    for (qint16 slot = 1; slot < shared.WordCount; ++slot)
+        listed.append(shared.WordList[std::size_t(slot)]);
+    [&] {
+        QCOMPARE(listed, FewWordsRead);
+        QCOMPARE(pageOnTop(wizard), 2);
+    }();
+    QTest::mouseClick(wizard->butBack, Qt::LeftButton);
+    QTest::mouseClick(wizard->butBack, Qt::LeftButton);
+    return measured;
+}
+
+void HostileInputBench::hugeWordList() {
+    const QString small = folder_->filePath(QStringLiteral("small.tvr"));
+    const QString huge = folder_->filePath(QStringLiteral("huge.tvr"));
+    QVERIFY(writeSparse(small, FewWords, KiB));
+    QVERIFY(writeSparse(huge, FewWords, GiB));
+
+    QList<double> smallMs, hugeMs, smallPeak, hugePeak;
+    for (int round = 0; round < repeats_ && !QTest::currentTestFailed(); ++round) {
+        // Alternating, so that any drift of the machine falls on both.
+        const Measured first = loadList(round % 2 ? huge : small);
+        const Measured second = loadList(round % 2 ? small : huge);
+        const Measured& s = round % 2 ? second : first;
+        const Measured& h = round % 2 ? first : second;
+        smallMs.append(s.ms);
+        smallPeak.append(s.peakBytes);
+        hugeMs.append(h.ms);
+        hugePeak.append(h.peakBytes);
+    }
+    const QStringList told = [this] {
+        QStringList texts;
+        for (const auto& message : session_->platform.messages)
+            texts.append(message.text);
+        return texts;
+    }();
+    QVERIFY(told.contains(QStringLiteral(
+        "The file is far larger than a list of words: only its first 64 KiB were read.")));
+
+    // The reader by itself, on the file opened as the wizard opens it.
+    QList<double> readerSmallMs, readerHugeMs;
+    for (int round = 0; round < repeats_; ++round) {
+        for (const QString& path : {small, huge}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QElapsedTimer clock;
+            clock.start();
+            const WordListReading reading = readWordList(file);
+            (path == small ? readerSmallMs : readerHugeMs).append(clock.nsecsElapsed() / 1e6);
+            QCOMPARE(reading.words, FewWordsRead);
+        }
+    }
+
+    const QString of = QStringLiteral(" (median of %1)").arg(repeats_);
+    const double ratio = median(hugeMs) / median(smallMs);
+    const double extraPeak = median(hugePeak) - median(smallPeak);
+    table_.add(QStringLiteral("load 1 KiB list through the wizard") + of,
+               ResultTable::milliseconds(median(smallMs)));
+    table_.add(QStringLiteral("load 1 GiB sparse list through the wizard") + of,
+               ResultTable::milliseconds(median(hugeMs)));
+    table_.add(QStringLiteral("load time ratio 1 GiB/1 KiB"), ResultTable::ratio(ratio),
+               QStringLiteral("<= %1").arg(TargetRatio), ratio <= TargetRatio);
+    table_.add(QStringLiteral("load 1 KiB list: peak memory growth"),
+               ResultTable::mebibytes(median(smallPeak)));
+    table_.add(QStringLiteral("load 1 GiB list: peak memory growth"),
+               ResultTable::mebibytes(median(hugePeak)));
+    table_.add(QStringLiteral("load peak memory 1 GiB - 1 KiB"), ResultTable::mebibytes(extraPeak),
+               QStringLiteral("<= ") + ResultTable::mebibytes(TargetExtraPeakBytes),
+               extraPeak <= TargetExtraPeakBytes);
+    table_.add(QStringLiteral("list reader alone, 1 KiB file") + of,
+               ResultTable::milliseconds(median(readerSmallMs)));
+    table_.add(QStringLiteral("list reader alone, 1 GiB file (reads 64 KiB)") + of,
+               ResultTable::milliseconds(median(readerHugeMs)));
+}
+
+HostileInputBench::Measured HostileInputBench::showReadme() {
+    frmWizard* wizard = session_->program.wizard.get();
+    QTest::mouseClick(wizard->Option3, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    resetPeakResident();
+    const qint64 baseline = residentBytes();
+    FirstPaintWatcher viewerPainted(nullptr, QStringLiteral("Form5"));
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(wizard->butNext, Qt::LeftButton);
+    // The user waits until the text is on the screen.
+    const QDeadlineTimer deadline(60'000);
+    while (!viewerPainted.painted() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const Measured measured{clock.nsecsElapsed() / 1e6, peakSince(baseline)};
+    [&] { QVERIFY(viewerPainted.painted()); }();
+    session_->program.readme.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return measured;
+}
+
+void HostileInputBench::largeReadme() {
+    QVERIFY(QDir::setCurrent(folder_->path()));
+    const QString readme = folder_->filePath(QStringLiteral("readme.txt"));
+    QVERIFY(writeText(readme, ReadmeLimit));
+    QList<double> shownMs, shownPeak;
+    for (int round = 0; round < std::max(3, repeats_ / 4) && !QTest::currentTestFailed(); ++round) {
+        const Measured shown = showReadme();
+        shownMs.append(shown.ms);
+        shownPeak.append(shown.peakBytes);
+    }
+
+    QVERIFY(writeText(readme, ReadmeLimit + 1));
+    frmWizard* wizard = session_->program.wizard.get();
+    session_->platform.answer(Answer::Ok);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(wizard->butNext, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const double refusedMs = clock.nsecsElapsed() / 1e6;
+    const bool refused =
+        !session_->program.readme.isOpen() && session_->platform.messages.last().text.endsWith(
+                                                  QStringLiteral("(it is larger than 16 MiB)."));
+
+    const QString of = QStringLiteral(" (median of %1)").arg(shownMs.size());
+    table_.add(QStringLiteral("readme 16 MiB: read and shown, until painted") + of,
+               ResultTable::milliseconds(median(shownMs)));
+    table_.add(QStringLiteral("readme 16 MiB: peak memory growth") + of,
+               ResultTable::mebibytes(median(shownPeak)));
+    table_.add(QStringLiteral("readme 16 MiB + 1 byte: refused with a message"),
+               refused ? ResultTable::milliseconds(refusedMs) : QStringLiteral("shown"),
+               QStringLiteral("refused"), refused);
+}
