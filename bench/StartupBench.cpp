@@ -147,15 +147,18 @@ bool measureStartup(const QString& folder, const QString& platform, int runs, Re
               ResultTable::milliseconds(median(bare.firstPaintMs)));
     table.add(QStringLiteral("start-up to first paint, Tovrin") + on,
               ResultTable::milliseconds(median(tovrin.firstPaintMs)));
+    const double startRatio = median(tovrin.firstPaintMs) / median(bare.firstPaintMs);
     table.add(QStringLiteral("start-up ratio Tovrin/bare, first paint (%1)").arg(platform),
-              ResultTable::ratio(median(tovrin.firstPaintMs) / median(bare.firstPaintMs)));
+              ResultTable::ratio(startRatio), QStringLiteral("<= 1.25"), startRatio <= 1.25);
     table.add(QStringLiteral("start-up ratio Tovrin/bare, whole first frame (%1)").arg(platform),
               ResultTable::ratio(median(tovrin.frameDoneMs) / median(bare.frameDoneMs)));
     table.add(QStringLiteral("peak memory at first paint, bare window") + on,
               ResultTable::mebibytes(median(bare.peakBytes)));
     table.add(QStringLiteral("peak memory at first paint, Tovrin") + on,
               ResultTable::mebibytes(median(tovrin.peakBytes)));
+    const double extraBytes = median(tovrin.peakBytes) - median(bare.peakBytes);
     table.add(QStringLiteral("peak memory Tovrin - bare (%1)").arg(platform),
-              ResultTable::mebibytes(median(tovrin.peakBytes) - median(bare.peakBytes)));
+              ResultTable::mebibytes(extraBytes), QStringLiteral("<= 10 MiB"),
+              extraBytes <= 10.0 * 1024 * 1024);
     return true;
 }
