@@ -9,7 +9,7 @@
 //
 // A screen reader hears the label's accessible name ("Word to practise") and, as its value, the
 // caption spelt out character by character, a space as "blank": a hidden letter is drawn as a
-// space, and read as a word the caption would hide that a letter is missing.
+// space, and the caption read as one word would not tell that a letter is missing.
 class FittingLabel : public QLabel {
     Q_OBJECT
 
