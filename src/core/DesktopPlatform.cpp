@@ -25,6 +25,9 @@ Platform::Answer DesktopPlatform::message(const QString& text, const QString& ti
         icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
     box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // The box announces itself as an alert named by its title; a screen reader speaks the
+    // description with it, so the message itself is heard too.
+    box->setAccessibleDescription(text);
     box->exec();
     if (box.isNull())
         return yesNo ? Answer::No : Answer::Ok;

@@ -30,4 +30,12 @@ PracticeScreen::PracticeScreen()
     Label1->setContentsMargins(0, 0, Label1->geometry().right() + 1 - TWord->geometry().left(), 0);
 
     setFocusOrder({TWord, Command1});
+
+    // A screen reader names the entry box by its label, and each large line by what it shows; the
+    // line's text is its value.
+    setAccessibleDescription(QStringLiteral("Spelling practice"));
+    Label1->setBuddy(TWord);
+    Word->setAccessibleName(QStringLiteral("Word to practise"));
+    TypedWord->setAccessibleName(QStringLiteral("Correct word"));
+    CorrectWord->setAccessibleName(QStringLiteral("Your attempt marked"));
 }

@@ -16,4 +16,7 @@ ReadmeScreen::ReadmeScreen()
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     setFocusOrder({Text1});
+
+    // The window's caption becomes the file's name only once it is loaded; the box is that file.
+    Text1->setAccessibleName(QStringLiteral("readme.txt"));
 }

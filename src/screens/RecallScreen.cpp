@@ -21,4 +21,8 @@ RecallScreen::RecallScreen()
     Label1->setFont(screenFont(12, true));
 
     setFocusOrder({TypedWord, Label1, Command1});
+
+    // A screen reader names the entry box by the instruction above it.
+    setAccessibleDescription(QStringLiteral("Recall the word"));
+    Label1->setBuddy(TypedWord);
 }

@@ -5,6 +5,7 @@
 #include "ScreenFont.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,44 @@ WizardScreen::WizardScreen()
         makeButton(this, "butNext", QStringLiteral("Next >"), twipsRect(3600, 5160, 1215, 495));
     setCancelButton(butCancel);
 
+    // What a screen reader says: the window and its text boxes by what they ask for (the word box
+    // by its prompt, which the prompt label keeps in step), the review's choices with their
+    // question. Buttons, options and pages are named by their captions.
+    setAccessibleDescription(QStringLiteral("Word list wizard"));
+    Label5->setBuddy(Word);
+    CheckWords->setAccessibleName(QStringLiteral("Words in the list"));
+    for (OptionButton* answer : {Option4, Option5})
+        answer->setAccessibleDescription(Label7->text());
+
     setFocusOrder({butBack, butNext, butCancel, butHelp, Command1, Word, Option3, Option2, Option1,
                    CheckWords, Option4, Option5});
+
+    for (QGroupBox* page : Frame1)
+        page->installEventFilter(this);
+}
+
+bool WizardScreen::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+    case QEvent::ZOrderChange:
+    case QEvent::Move:
+        enableUncoveredPages();
+        break;
+    default:
+        break;
+    }
+    return ScreenWindow::eventFilter(watched, event);
+}
+
+void WizardScreen::enableUncoveredPages() {
+    const QObjectList& stacking = children();
+    for (QGroupBox* page : Frame1) {
+        bool covered = false;
+        for (QGroupBox* other : Frame1)
+            covered = covered || (other != page && !other->isHidden() &&
+                                  stacking.indexOf(other) > stacking.indexOf(page) &&
+                                  other->geometry().contains(page->geometry()));
+        page->setEnabled(!covered);
+    }
 }

@@ -46,4 +46,12 @@ public:
     QPushButton* butHelp = nullptr;
     QPushButton* butCancel = nullptr;
     QPushButton* butNext = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Only the page in front takes the keyboard: a page lying under another stays on show but is
+    // disabled, so that Tab never moves the focus to a control that no one can see.
+    void enableUncoveredPages();
 };

@@ -1,6 +1,7 @@
 // The real desktop platform: Qt's message boxes and file dialog, modal windows, the random
 // generator, and ending the program while a modal box is open.
 
+#include "AccessibleEvents.h"
 #include "core/CommonDialog.h"
 #include "core/DesktopPlatform.h"
 #include "core/FileFilter.h"
@@ -21,6 +22,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+Q_IMPORT_PLUGIN(AccessibleEventsPlugin)
 
 namespace {
 
@@ -110,6 +113,26 @@ private slots:
                                   : QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(seenIcon,
                  icon == Platform::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    }
+
+    // A screen reader is told of each box as it opens: an alert named by its title, with the
+    // message to speak.
+    void messageIsAnnouncedAsAnAlert() {
+        QObject scope;
+        answerModal<QMessageBox>(scope,
+                                 [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
+        accessibleEvents().clear();
+        QCOMPARE(platform.message("Save Your List?", "Tovrin", Platform::Buttons::YesNo,
+                                  Platform::Icon::None),
+                 Platform::Answer::Yes);
+        QList<AccessibleEvent> alerts;
+        for (const AccessibleEvent& event : std::as_const(accessibleEvents()))
+            if (event.type == QAccessible::Alert)
+                alerts.append(event);
+        QCOMPARE(alerts.size(), 1);
+        QCOMPARE(alerts.first().role, QAccessible::AlertMessage);
+        QCOMPARE(alerts.first().name, "Tovrin");
+        QCOMPARE(alerts.first().description, "Save Your List?");
     }
 
     void showOpenUsesTheFileDialog_data() {

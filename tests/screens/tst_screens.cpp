@@ -2,6 +2,7 @@
 // nor any word or attempt on the practice window's large lines, is cut off or runs under another
 // control.
 
+#include "AccessibleEvents.h"
 #include "TestSession.h"
 #include "practice/MistakeMarking.h"
 #include "screens/FittingLabel.h"
@@ -11,9 +12,11 @@
 #include "screens/Twips.h"
 #include "screens/WizardScreen.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -294,6 +297,107 @@ private slots:
         QCOMPARE(widthAt(practice->TypedWord->font(), practice->TypedWord) >
                      practice->TypedWord->contentsRect().width(),
                  wordShrinks);
+    }
+
+    void namedForScreenReaders_data() {
+        QTest::addColumn<QString>("name");
+        // Empty for the window itself.
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("description");
+        const auto row = [](const char* name, const char* control, QAccessible::Role role,
+                            const char* spoken, const char* description = "") {
+            QTest::addRow("%s %s", name, control) << QString(name) << QString(control) << role
+                                                  << QString(spoken) << QString(description);
+        };
+        using R = QAccessible;
+        row("frmWizard", "", R::Dialog, "Tovrin", "Word list wizard");
+        row("frmWizard", "Frame1(0)", R::Grouping, "Step 1");
+        row("frmWizard", "Option1", R::RadioButton, "Load an existing list");
+        row("frmWizard", "Word", R::EditableText, "Type in Word");
+        row("frmWizard", "Command1", R::Button, "Next Word");
+        row("frmWizard", "CheckWords", R::EditableText, "Words in the list");
+        row("frmWizard", "Option5", R::RadioButton, "No", "Are the words correct");
+        row("Main", "", R::Dialog, "Tovrin", "Spelling practice");
+        row("Main", "TWord", R::EditableText, "Type the Word Here");
+        row("Main", "Command1", R::Button, "Done");
+        row("Main", "Word", R::StaticText, "Word to practise");
+        row("Main", "TypedWord", R::StaticText, "Correct word");
+        row("Main", "CorrectWord", R::StaticText, "Your attempt marked");
+        row("Form1", "", R::Dialog, "Tovrin", "Recall the word");
+        row("Form1", "TypedWord", R::EditableText, "Now type the complete word from memory.");
+        row("Form1", "Command1", R::Button, "DONE");
+        row("Form5", "Text1", R::EditableText, "readme.txt");
+    }
+
+    // What a screen reader says of the windows and their controls: text boxes by what they ask
+    // for, the large lines by what they show, buttons by their captions without the access key's
+    // mark.
+    void namedForScreenReaders() {
+        QFETCH(QString, name);
+        QFETCH(QString, control);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, spoken);
+        QFETCH(QString, description);
+        open(name);
+        QWidget* target = control.isEmpty() ? window.data() : ::control<QWidget>(window, control);
+        QVERIFY(target);
+        const AccessibleEvent heard = accessibleState(target);
+        QCOMPARE(heard.role, role);
+        QCOMPARE(heard.name, spoken);
+        QCOMPARE(heard.description, description);
+    }
+
+    void everyControlHasAName_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"frmWizard", "Main", "Form1", "Form5"})
+            QTest::newRow(name) << QString(name);
+    }
+
+    // Nothing of a window is silent to a screen reader, a control added later included.
+    void everyControlHasAName() {
+        QFETCH(QString, name);
+        open(name);
+        QStringList silent;
+        for (QWidget* each : window->findChildren<QWidget*>())
+            if (!each->objectName().isEmpty() && !each->objectName().startsWith("qt_") &&
+                accessibleState(each).name.isEmpty())
+                silent.append(each->objectName());
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(", ")));
+    }
+
+    // The word box is named by its prompt, whatever number the prompt shows.
+    void wordBoxFollowsItsPrompt() {
+        auto* wizard = qobject_cast<WizardScreen*>(open("frmWizard"));
+        QVERIFY(wizard);
+        wizard->Label5->setText("Type in Word 31");
+        QCOMPARE(accessibleState(wizard->Word).name, "Type in Word 31");
+    }
+
+    void largeLinesSpellTheirText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("whole word") << "cat"
+                                    << "c a t";
+        QTest::newRow("letters hidden") << " a  "
+                                        << "blank a blank blank";
+        QTest::newRow("marked attempt") << "c-t"
+                                        << "c - t";
+        QTest::newRow("accent and emoji") << u"e\u0301\U0001F600"_qs << u"e\u0301 \U0001F600"_qs;
+        QTest::newRow("nothing") << ""
+                                 << "";
+    }
+
+    // A hidden letter is drawn as a space; spelt out, a screen reader says where one is missing.
+    void largeLinesSpellTheirText() {
+        QFETCH(QString, text);
+        QFETCH(QString, spoken);
+        auto* practice = qobject_cast<PracticeScreen*>(open("Main"));
+        QVERIFY(practice);
+        practice->Word->setText(text);
+        QCOMPARE(practice->Word->text(), text);
+        QCOMPARE(accessibleState(practice->Word).value, spoken);
     }
 };
 
