@@ -1,11 +1,10 @@
 #include "FittingLabel.h"
 
-#include <QAccessibleWidget>
+#include "AccessibleFittingLabel.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStringList>
 #include <QStyle>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -17,53 +16,13 @@ constexpr qreal Slack = 0.005;
 constexpr qreal Precision = 0.001;
 // However oddly the widths behave, the search ends.
 constexpr int MostSteps = 16;
-
-// Static text named for what it shows, with the caption itself as its value.
-class AccessibleFittingLabel : public QAccessibleWidget {
-public:
-    explicit AccessibleFittingLabel(FittingLabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text kind) const override {
-        const auto* label = static_cast<const FittingLabel*>(object());
-        if (kind == QAccessible::Value)
-            return label->spokenText();
-        if (kind == QAccessible::Name && label->accessibleName().isEmpty())
-            return label->text();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface* accessibleFittingLabel(const QString& className, QObject* object) {
-    if (className == QLatin1String(FittingLabel::staticMetaObject.className()))
-        return new AccessibleFittingLabel(static_cast<FittingLabel*>(object));
-    return nullptr;
-}
 } // namespace
 
 FittingLabel::FittingLabel(QWidget* parent)
     : QLabel(parent) {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(accessibleFittingLabel);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
+    installAccessibleFittingLabel();
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
-}
-
-QString FittingLabel::spokenText() const {
-    const QString caption = text();
-    QStringList spoken;
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, caption);
-    qsizetype start = 0;
-    for (qsizetype end = characters.toNextBoundary(); end != -1;
-         end = characters.toNextBoundary()) {
-        const QString character = caption.mid(start, end - start);
-        spoken.append(character == QLatin1String(" ") ? QStringLiteral("blank") : character);
-        start = end;
-    }
-    return spoken.join(u' ');
 }
 
 qreal FittingLabel::neededWidth(const QFont& font) const {

@@ -6,10 +6,7 @@
 // A label that shows its caption on one line and whole: when the caption is wider than the label
 // at the label's own font, it is drawn at the largest smaller size that fits, and only then. Its
 // text is always plain, so a word such as "<b>" shows as typed.
-//
-// A screen reader hears the label's accessible name ("Word to practise") and, as its value, the
-// caption spelt out character by character, a space as "blank": a hidden letter is drawn as a
-// space, and the caption read as one word would not tell that a letter is missing.
+// A screen reader hears it as AccessibleFittingLabel describes.
 class FittingLabel : public QLabel {
     Q_OBJECT
 
@@ -18,8 +15,6 @@ public:
 
     // The font the caption is drawn in.
     QFont fittedFont() const;
-    // The caption as a screen reader speaks it.
-    QString spokenText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
