@@ -29,7 +29,11 @@ class AccessibleEventsPlugin : public QAccessibleBridgePlugin {
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "AccessibleEvents.json")
 
 public:
-    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+    // Qt keeps the bridges it creates for the life of the process and never deletes them.
+    QAccessibleBridge* create(const QString&) override {
+        static RecordingBridge bridge;
+        return &bridge;
+    }
 };
 
 QList<AccessibleEvent>& accessibleEvents() {
