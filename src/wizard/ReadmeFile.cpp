@@ -3,6 +3,7 @@
 #include "core/EightBitText.h"
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,11 @@ QString readmePath(const QString& installedFolder) {
         return ReadmeName;
     const QString installed = QDir(installedFolder).filePath(ReadmeName);
     return anyFileAt(installed) ? installed : ReadmeName;
+}
+
+QString installedReadmeFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                           QStringLiteral(TOVRIN_README_FROM_PROGRAM));
 }
 
 bool readReadme(const QString& path, QString& text, QString& reason) {

@@ -7,6 +7,10 @@
 // with the program) if that exists. Empty `installedFolder` means there is no installed copy.
 QString readmePath(const QString& installedFolder);
 
+// The folder of the readme.txt installed with the program. It is found from the program's own
+// folder, so a moved installation finds its own copy.
+QString installedReadmeFolder();
+
 // readme.txt, read whole when the user asks for it: at most 16 MiB, and only a regular file.
 // On failure `reason` says why, in words for the user.
 bool readReadme(const QString& path, QString& text, QString& reason);
