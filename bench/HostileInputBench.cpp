@@ -74,9 +74,7 @@ void HostileInputBench::init() {
     session_ = std::make_unique<TestSession>();
     startProgram(session_->program);
     frmWizard* wizard = session_->program.wizard.get();
-    QVERIFY(wizard);
-    wizard->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(wizard));
+    QVERIFY(wizard && activate(wizard));
 }
 
 void HostileInputBench::cleanup() {

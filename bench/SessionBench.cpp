@@ -68,10 +68,7 @@ void SessionBench::startSession() {
     session_ = std::make_unique<TestSession>();
     startProgram(session_->program);
     frmWizard* wizard = session_->program.wizard.get();
-    QVERIFY(wizard);
-    // As on a desktop, the window shown is the active one: the default button follows the focus.
-    wizard->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(wizard));
+    QVERIFY(wizard && activate(wizard));
 }
 
 void SessionBench::click(const QString& name, QAbstractButton* button) {

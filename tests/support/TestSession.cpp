@@ -27,3 +27,8 @@ void verifyNoWindowLeft() {
             qPrintable(QStringLiteral("windows left open: ") + left.join(QLatin1String(", "))),
             __FILE__, __LINE__);
 }
+
+bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}

@@ -23,6 +23,11 @@ void endSession(std::unique_ptr<TestSession>& session);
 // widget is left.
 void verifyNoWindowLeft();
 
+// Gives `window` the keyboard, as a window manager does for the window a user turns to: the focus,
+// and with it the default button, moves only in the active window. False if it never became
+// active.
+bool activate(QWidget* window);
+
 // The control named `name` inside `window`; fails the test (and returns null) without one.
 template <class Control> Control* control(QWidget* window, const QString& name) {
     auto* found = window ? window->findChild<Control*>(name) : nullptr;

@@ -27,12 +27,6 @@ class KeyboardSessionTest : public QObject {
     // readme.txt is looked for in the current folder.
     QTemporaryDir folder;
 
-    // Gives `window` the keyboard, as the window manager does for the window a user turns to.
-    static bool activate(QWidget* window) {
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
-    }
-
     // A key pressed on whatever has the keyboard focus.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* focus = QApplication::focusWidget();

@@ -131,10 +131,7 @@ private slots:
         session = std::make_unique<TestSession>();
         startProgram(session->program);
         wizard = session->program.wizard.get();
-        QVERIFY(wizard);
-        // Focus moves, and with it the default button, only in the active window.
-        wizard->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(wizard));
+        QVERIFY(wizard && activate(wizard));
     }
 
     void cleanup() { endSession(session); }
