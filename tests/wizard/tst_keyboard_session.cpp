@@ -1,6 +1,7 @@
 // One whole session with the keyboard alone: the readme, a new list typed and saved, a restart,
 // the saved list loaded, and the practice of every word through its recall.
 
+#include "TestFiles.h"
 #include "TestSession.h"
 #include "WizardDriver.h"
 #include "core/Characters.h"
@@ -71,9 +72,7 @@ class KeyboardSessionTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(folder.path()));
-        QFile readme("readme.txt");
-        QVERIFY(readme.open(QIODevice::WriteOnly));
-        readme.write("How to use Tovrin\r\n");
+        writeFile("readme.txt", "How to use Tovrin\r\n");
     }
 
     void cleanup() { endSession(session); }

@@ -2,6 +2,7 @@
 // installed with the program; the text box fills the window at any size and keeps the text it was
 // created with.
 
+#include "TestFiles.h"
 #include "TestSession.h"
 #include "WizardDriver.h"
 #include "screens/OptionButton.h"
@@ -19,12 +20,6 @@
 
 namespace {
 
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // Puts a readme.txt of the given kind into `folder`: none, a folder, a FIFO or a file of that text.
 void placeReadme(const QString& folder, const QString& kind) {
     const QString path = QDir(folder).filePath("readme.txt");
@@ -35,7 +30,7 @@ void placeReadme(const QString& folder, const QString& kind) {
     else if (kind == "fifo")
         QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else
-        write(path, kind.toUtf8());
+        writeFile(path, kind.toUtf8());
 }
 
 } // namespace
@@ -78,7 +73,7 @@ private slots:
     void showsTheReadmeOfTheCurrentFolder() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
-        write("readme.txt", bytes);
+        writeFile("readme.txt", bytes);
         TestSession session;
         startProgram(session.program);
         requestReadme(session);
@@ -113,7 +108,7 @@ private slots:
         else if (kind == "fifo")
             QVERIFY(mkfifo("readme.txt", 0600) == 0);
         else if (kind == "large")
-            write("readme.txt", QByteArray(16 * 1024 * 1024 + 1, 'x'));
+            writeFile("readme.txt", QByteArray(16 * 1024 * 1024 + 1, 'x'));
         TestSession session;
         startProgram(session.program);
         session.platform.answer(Platform::Answer::Ok);
@@ -188,12 +183,12 @@ private slots:
     // An open viewer keeps the text it was opened with; once closed, the next request shows the
     // file as it is now.
     void requestedTwice() {
-        write("readme.txt", "first");
+        writeFile("readme.txt", "first");
         TestSession session;
         startProgram(session.program);
         requestReadme(session);
         Form5* viewer = session.program.readme.get();
-        write("readme.txt", "second");
+        writeFile("readme.txt", "second");
         requestReadme(session);
         QCOMPARE(session.program.readme.get(), viewer);
         QCOMPARE(viewer->Text1->toPlainText(), "first");

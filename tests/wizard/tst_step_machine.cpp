@@ -1,5 +1,6 @@
 // The wizard's pages, buttons and flags as the user moves through them.
 
+#include "TestFiles.h"
 #include "TestSession.h"
 #include "WizardDriver.h"
 #include "practice/Main.h"
@@ -78,9 +79,7 @@ class StepMachineTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(folder.path()));
-        QFile readme("readme.txt");
-        QVERIFY(readme.open(QIODevice::WriteOnly));
-        readme.write("How to use Tovrin\r\n");
+        writeFile("readme.txt", "How to use Tovrin\r\n");
     }
 
     void init() {

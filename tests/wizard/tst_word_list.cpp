@@ -1,5 +1,6 @@
 // Typing, closing, saving and loading a word list through the wizard, with real files.
 
+#include "TestFiles.h"
 #include "TestSession.h"
 #include "WizardDriver.h"
 #include "screens/OptionButton.h"
@@ -42,12 +43,6 @@ QStringList numbered(int count) {
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Writes to files may grow no further than `bytes` while it lives, as on a full disk.
@@ -259,7 +254,7 @@ private slots:
         QCOMPARE(listed(), QStringList({"cat", "dog", "mouse"}));
 
         // The dialog offers the name chosen last; No and a cancelled dialog touch no file.
-        write(path("list.tvr"), "earlier");
+        writeFile(path("list.tvr"), "earlier");
         click(wizard->butBack);
         finish(Answer::No);
         click(wizard->butBack);
@@ -282,14 +277,14 @@ private slots:
         QString target = path("list.tvr");
         std::unique_ptr<FileSizeLimit> limit;
         if (how == "full") {
-            write(target, "earlier");
+            writeFile(target, "earlier");
             limit = std::make_unique<FileSizeLimit>(10);
         } else if (how == "read-only folder") {
             if (geteuid() == 0)
                 QSKIP("root writes into any folder; the full-disk row covers a failed write");
             QVERIFY(QDir(folder->path()).mkdir("locked"));
             target = path("locked/list.tvr");
-            write(target, "earlier");
+            writeFile(target, "earlier");
             QVERIFY(chmod(QFile::encodeName(path("locked")).constData(), 0555) == 0);
         } else {
             QVERIFY(QDir(folder->path()).mkdir("list.tvr"));
@@ -359,7 +354,7 @@ private slots:
 
         const QString file = path("words.tvr");
         if (kind == "file")
-            write(file, bytes);
+            writeFile(file, bytes);
         else if (kind == "folder")
             QVERIFY(QDir(folder->path()).mkdir("words.tvr"));
         else if (kind == "fifo")
