@@ -1,6 +1,7 @@
 #include "DesktopPlatform.h"
 
 #include "CommonDialog.h"
+#include "DesktopSpeech.h"
 #include "FileFilter.h"
 
 #include <QApplication>
@@ -12,7 +13,8 @@
 #include <chrono>
 #include <cmath>
 
-DesktopPlatform::DesktopPlatform() {
+DesktopPlatform::DesktopPlatform(DesktopSpeech* speech)
+    : speech_(speech) {
     reseedFromClock();
 }
 
@@ -73,6 +75,11 @@ double DesktopPlatform::random() {
 void DesktopPlatform::reseedFromClock() {
     generator_.seed(static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+void DesktopPlatform::say(const QString& text) {
+    if (speech_)
+        speech_->say(text);
 }
 
 void DesktopPlatform::endProgram() {

@@ -41,6 +41,15 @@ void Program::reseedFromClock() {
     platform_.reseedFromClock();
 }
 
+void Program::say(const QString& word) {
+    if (!ended_)
+        platform_.say(word);
+}
+
+void Program::stopSaying() {
+    platform_.say(QString());
+}
+
 void Program::end() {
     if (ended_)
         return;

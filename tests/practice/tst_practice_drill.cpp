@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QShortcut>
 #include <QtTest>
 
 #include <algorithm>
@@ -278,12 +279,17 @@ private slots:
         QStringList met;
         while (met.size() < onShow.size()) {
             met.append(practice->Word->text());
+            emit practice->SayAgain->activated();
             if (met.size() == onShow.size())
-                recall({word}, {Answer::No});
+                recall({word}, {Answer::No}, false,
+                       [this] { emit program().recall.get()->SayAgain->activated(); });
             press(word);
         }
         QCOMPARE(met, onShow);
         QCOMPARE(describe(platform().messages).constLast(), Summary.arg(0).arg(1));
+        // Said as it comes up, at each press of the repeat key however many letters are hidden,
+        // and as the recall window opens; cut off as the recall window and the practice close.
+        QCOMPARE(platform().said, QStringList(onShow.size() + 3, word) << QString() << QString());
     }
 
     // What each label shows before, during and after each message of one word's practice, and
@@ -390,9 +396,12 @@ private slots:
         // The practice window's close box rather than the program's end: the recall must not
         // come up all the same.
         QTest::addColumn<bool>("closeBox");
+        // How often the word was said before the end: as it came up, and as the recall opened.
+        QTest::addColumn<int>("timesSaid");
+        const QList<int> timesSaid{0, 1, 1, 2, 2, 2};
         for (int moment = 1; moment <= 6; ++moment)
-            QTest::addRow("moment %d", moment) << moment << false;
-        QTest::newRow("practice window closed during Right!") << 3 << true;
+            QTest::addRow("moment %d", moment) << moment << false << timesSaid.at(moment - 1);
+        QTest::newRow("practice window closed during Right!") << 3 << true << 1;
     }
 
     // The program ends while a handler of the practice is still on the stack: the handler comes
@@ -400,6 +409,7 @@ private slots:
     void endingMidwayShowsNothingMore() {
         QFETCH(int, moment);
         QFETCH(bool, closeBox);
+        QFETCH(int, timesSaid);
         int now = 0;
         const auto step = [&] {
             if (++now == moment)
@@ -429,6 +439,11 @@ private slots:
         QCOMPARE(platform().messages.size(), moment > 3 ? moment - 1 : moment);
         QVERIFY(!program().practice.isOpen() && !program().recall.isOpen());
         QCOMPARE(shared().PracticeWord, word);
+        // Then only cut-offs, at least one: the windows closing stop the word, and nothing more
+        // is said.
+        QStringList said(timesSaid, word);
+        said.resize(std::max(platform().said.size(), qsizetype(timesSaid) + 1));
+        QCOMPARE(platform().said, said);
     }
 
     // Many random sessions: random lists, right and wrong attempts, recalls right, wrong or

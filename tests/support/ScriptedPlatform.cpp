@@ -109,6 +109,10 @@ double ScriptedPlatform::random() {
 // The generator keeps its fixed seed, so that tests stay repeatable.
 void ScriptedPlatform::reseedFromClock() {}
 
+void ScriptedPlatform::say(const QString& text) {
+    said.append(text);
+}
+
 void ScriptedPlatform::endProgram() {
     ended = true;
 }

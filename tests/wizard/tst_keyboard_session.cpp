@@ -135,6 +135,8 @@ private slots:
         QCOMPARE(wizard->CheckWords->toPlainText(), u"cat\ncafé\nmouse\n"_qs);
         choose(wizard->Option4);
         QCOMPARE(wizard->butNext->text(), "Finished");
+        // Nothing is said in the wizard.
+        QVERIFY(platform.said.isEmpty());
         platform.answer(Platform::Answer::Ok);
         next(wizard);
         QPointer<Main> practice = program.practice.get();
@@ -161,6 +163,9 @@ private slots:
                 type(shown + "s");
                 platform.answer(Platform::Answer::Ok);
                 press(Qt::Key_Return);
+                const qsizetype said = platform.said.size();
+                press(Qt::Key_F5);
+                QCOMPARE(platform.said.mid(said), QStringList{shown});
             }
             for (qsizetype right = 0; right < (characterCount(shown) + 1) / 2; ++right) {
                 QCOMPARE(QApplication::focusWidget(), practice->TWord);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What Tovrin is asked for on its command line. Nothing of it is stored.
+struct CommandLine {
+    bool speech = true;
+    bool help = false;
+    // The arguments that are none of Tovrin's own, in order.
+    QStringList others;
+};
+
+// Reads `arguments`, the program's name left out. Qt's own options (-platform, -style, …) are
+// among the others until the application object has taken them out.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// What --help prints.
+QString commandLineHelp();
