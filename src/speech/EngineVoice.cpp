@@ -1,28 +1,23 @@
 #include "EngineVoice.h"
 
-#include "OpenEngine.h"
-
 #include <QTextToSpeech>
 
 #include <algorithm>
 
 namespace {
 
-// Long enough for speech-dispatcher to be started for the session (2 s on an idle 2-core machine,
-// 4 s on a busy one); a service that never answers delays only the first word, said by the next
-// engine.
-constexpr std::chrono::seconds Patience{8};
-
 // The engine's voice for `wanted`: that very locale, else another of its language, else the
 // engine's own default.
 void chooseLanguage(QTextToSpeech& engine, const QLocale& wanted) {
+    if (wanted.language() == QLocale::C)
+        return;
     const QList<QLocale> offered = engine.availableLocales();
     auto chosen = std::find(offered.cbegin(), offered.cend(), wanted);
     if (chosen == offered.cend())
         chosen = std::find_if(offered.cbegin(), offered.cend(), [&wanted](const QLocale& locale) {
             return locale.language() == wanted.language();
         });
-    if (chosen != offered.cend() && wanted.language() != QLocale::C)
+    if (chosen != offered.cend())
         engine.setLocale(*chosen);
 }
 
@@ -41,6 +36,10 @@ Voice::State stateOf(QTextToSpeech::State state) {
 
 } // namespace
 
+extern "C" Q_DECL_EXPORT QObject* tovrinMakeVoice() {
+    return new EngineVoice;
+}
+
 EngineVoice::EngineVoice() = default;
 
 // speech-dispatcher would finish the word for a client that has gone.
@@ -49,21 +48,17 @@ EngineVoice::~EngineVoice() {
         engine_->stop();
 }
 
-void EngineVoice::open(const QStringList& engines, const QLocale& locale,
+bool EngineVoice::open(const QString& engine, const QLocale& locale,
                        std::function<void(State)> changed) {
-    for (const QString& name : engines) {
-        engine_ = openEngine(name, Patience);
-        if (engine_)
-            break;
-    }
-    if (!engine_) {
-        changed(State::Silent);
-        return;
-    }
-    chooseLanguage(*engine_, locale);
-    connect(engine_.get(), &QTextToSpeech::stateChanged, this,
+    auto opened = std::make_unique<QTextToSpeech>(engine);
+    if (opened->state() == QTextToSpeech::Error)
+        return false;
+    chooseLanguage(*opened, locale);
+    connect(opened.get(), &QTextToSpeech::stateChanged, this,
             [changed](QTextToSpeech::State state) { changed(stateOf(state)); });
+    engine_ = std::move(opened);
     changed(stateOf(engine_->state()));
+    return true;
 }
 
 void EngineVoice::say(const QString& text) {
@@ -73,8 +68,4 @@ void EngineVoice::say(const QString& text) {
         engine_->stop();
     else
         engine_->say(text);
-}
-
-QString EngineVoice::engine() const {
-    return engine_ ? engine_->engine() : QString();
 }
