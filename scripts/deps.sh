@@ -3,7 +3,10 @@
 # Extra package names may be given as arguments. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation "$@")
+# qt6-speech-dev's CMake package files need qt6-declarative-dev; the speech test says words with
+# flite into a PulseAudio server of its own.
+packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation qt6-speech-dev qt6-declarative-dev
+    qt6-speech-flite-plugin pulseaudio pulseaudio-utils "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

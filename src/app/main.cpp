@@ -32,14 +32,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(Program::Title);
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments().mid(1));
     if (!commandLine.others.isEmpty()) {
-        std::fprintf(stderr, "tovrin: unknown option %s\n%s", qPrintable(commandLine.others.first()),
-                     qPrintable(commandLineHelp()));
+        std::fprintf(stderr, "tovrin: unknown option %s\n%s",
+                     qPrintable(commandLine.others.first()), qPrintable(commandLineHelp()));
         return 2;
     }
     // speech-dispatcher speaks most languages, and a screen reader may have it running already;
     // flite speaks English, with nothing running.
-    DesktopSpeech speech(installedSpeechModule(), {QStringLiteral("speechd"), QStringLiteral("flite")},
-                         QLocale::system());
+    DesktopSpeech speech(installedSpeechModule(),
+                         {QStringLiteral("speechd"), QStringLiteral("flite")}, QLocale::system());
     DesktopPlatform platform(commandLine.speech ? &speech : nullptr);
     Program program(platform);
     program.installedReadmeFolder = installedReadmeFolder();

@@ -42,8 +42,7 @@ void Program::reseedFromClock() {
 }
 
 void Program::say(const QString& word) {
-    if (!ended_)
-        platform_.say(word);
+    platform_.say(word);
 }
 
 void Program::stopSaying() {

@@ -46,8 +46,7 @@ public:
     void showModal(QDialog& window);
     double random();
     void reseedFromClock();
-    // Says `word` aloud without waiting, cutting off what is still being said; once the program
-    // has ended nothing is said.
+    // Says `word` aloud without waiting, cutting off what is still being said.
     void say(const QString& word);
     // Cuts off what is still being said.
     void stopSaying();

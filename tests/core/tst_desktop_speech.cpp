@@ -50,8 +50,8 @@ public:
             }
         });
         // Line by line, not a block at a time into the pipe.
-        events_.start(QStringLiteral("stdbuf"),
-                      {QStringLiteral("-oL"), QStringLiteral("pactl"), QStringLiteral("subscribe")});
+        events_.start(QStringLiteral("stdbuf"), {QStringLiteral("-oL"), QStringLiteral("pactl"),
+                                                 QStringLiteral("subscribe")});
         if (!events_.waitForStarted())
             return false;
         // Any client that connects is an event: once one is seen the subscription stands, and no
