@@ -24,6 +24,9 @@ Platform::Answer DesktopPlatform::message(const QString& text, const QString& ti
     QPointer<QMessageBox> box = new QMessageBox(
         icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
+    // A word or a file name is shown as typed: rich text would load what an <img> names, from any
+    // file, on this thread.
+    box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // The box announces itself as an alert named by its title; a screen reader speaks the
     // description with it, so the message itself is heard too.

@@ -92,12 +92,14 @@ private slots:
         QStringList seen;
         QMessageBox::StandardButtons seenButtons;
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        Qt::TextFormat seenFormat = Qt::AutoText;
         QObject scope;
         answerModal<QMessageBox>(scope, [&, press](QMessageBox& box) {
             open = box.isVisible();
             seen = {box.windowTitle(), box.text()};
             seenButtons = box.standardButtons();
             seenIcon = box.icon();
+            seenFormat = box.textFormat();
             if (press == QMessageBox::NoButton)
                 QTest::keyClick(&box, Qt::Key_Escape);
             else if (QAbstractButton* button = box.button(press))
@@ -113,6 +115,8 @@ private slots:
                                   : QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(seenIcon,
                  icon == Platform::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+        // A word such as <img src=f> is shown as typed, never loaded from a file.
+        QCOMPARE(seenFormat, Qt::PlainText);
     }
 
     // A screen reader is told of each box as it opens: an alert named by its title, with the
