@@ -26,7 +26,7 @@ using Answer = Platform::Answer;
 constexpr qint64 KiB = 1024;
 constexpr qint64 MiB = 1024 * KiB;
 constexpr qint64 GiB = 1024 * MiB;
-constexpr qint64 ReadmeLimit = MiB;
+constexpr qint64 ReadmeLimit = 64 * KiB;
 // Any readme that is shown at all is on the screen within this time and this much more memory.
 constexpr double TargetReadmeMs = 300;
 constexpr double TargetReadmePeakBytes = 50.0 * MiB;
@@ -44,8 +44,9 @@ bool writeSparse(const QString& path, const QByteArray& start, qint64 size) {
            file.resize(size);
 }
 
-// A readme of exactly `size` bytes: plain lines of text, one line without an end, or NUL bytes
-// (each shown as a symbol from another font).
+// A readme of exactly `size` bytes: plain lines of text, one line without an end, NUL bytes (each
+// shown as a symbol from another font), nothing but line ends (a line each), or one letter with
+// every other character a combining accent on it.
 bool writeReadme(const QString& path, const QString& kind, qint64 size) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -55,6 +56,11 @@ bool writeReadme(const QString& path, const QString& kind, qint64 size) {
         text = QByteArray(size, 'x');
     } else if (kind == QLatin1String("NUL bytes")) {
         text = QByteArray(size, '\0');
+    } else if (kind == QLatin1String("line ends")) {
+        text = QByteArray(size, '\n');
+    } else if (kind == QLatin1String("accents")) {
+        text = "e" + QByteArray("\xCC\x81").repeated(size / 2);
+        text.truncate(size);
     } else {
         text.reserve(size);
         for (int line = 1; text.size() < size; ++line)
@@ -213,7 +219,8 @@ void HostileInputBench::largeReadme() {
     double worstMs = 0;
     double worstPeak = 0;
     for (const QString kind :
-         {QStringLiteral("short lines"), QStringLiteral("one line"), QStringLiteral("NUL bytes")}) {
+         {QStringLiteral("short lines"), QStringLiteral("one line"), QStringLiteral("NUL bytes"),
+          QStringLiteral("line ends"), QStringLiteral("accents")}) {
         QVERIFY(writeReadme(readme, kind, ReadmeLimit));
         QList<double> shownMs, shownPeak;
         for (int round = 0; round < std::max(3, repeats_ / 4) && !QTest::currentTestFailed();
@@ -223,10 +230,10 @@ void HostileInputBench::largeReadme() {
             shownPeak.append(shown.peakBytes);
         }
         const QString of = QStringLiteral(" (median of %1)").arg(shownMs.size());
-        table_.add(QStringLiteral("readme of 1 MiB, %1: read and shown, until painted").arg(kind) +
+        table_.add(QStringLiteral("readme of 64 KiB, %1: read and shown, until painted").arg(kind) +
                        of,
                    ResultTable::milliseconds(median(shownMs)));
-        table_.add(QStringLiteral("readme of 1 MiB, %1: peak memory growth").arg(kind) + of,
+        table_.add(QStringLiteral("readme of 64 KiB, %1: peak memory growth").arg(kind) + of,
                    ResultTable::mebibytes(median(shownPeak)));
         worstMs = std::max(worstMs, median(shownMs));
         worstPeak = std::max(worstPeak, median(shownPeak));
@@ -249,8 +256,8 @@ void HostileInputBench::largeReadme() {
     const double refusedMs = clock.nsecsElapsed() / 1e6;
     const bool refused =
         !session_->program.readme.isOpen() && session_->platform.messages.last().text.endsWith(
-                                                  QStringLiteral("(it is larger than 1 MiB)."));
-    table_.add(QStringLiteral("readme of 1 MiB + 1 byte: refused with a message"),
+                                                  QStringLiteral("(it is larger than 64 KiB)."));
+    table_.add(QStringLiteral("readme of 64 KiB + 1 byte: refused with a message"),
                refused ? ResultTable::milliseconds(refusedMs) : QStringLiteral("shown"),
                QStringLiteral("refused"), refused);
 }

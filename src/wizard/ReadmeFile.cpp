@@ -9,9 +9,10 @@
 #include <QFileInfo>
 
 namespace {
-// A guide is a few KiB. Anything up to this size is shown at once and costs the viewer little.
-constexpr qint64 MaxReadmeBytes = 1024 * 1024;
-const QString TooLarge = QStringLiteral("it is larger than 1 MiB");
+// A guide is a few KiB. The viewer's cost grows with the lines it holds, so up to this size even a
+// file of nothing but line ends is shown at once.
+constexpr qint64 MaxReadmeBytes = 64 * 1024;
+const QString TooLarge = QStringLiteral("it is larger than 64 KiB");
 // The viewer lays out a whole line whenever any of it is on show, and does so anew as it scrolls:
 // a longer line is shown broken into lines of this length, so no line costs more than a glance.
 constexpr qsizetype LongestShownLine = 1000;

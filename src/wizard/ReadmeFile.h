@@ -11,7 +11,7 @@ QString readmePath(const QString& installedFolder);
 // folder, so a moved installation finds its own copy.
 QString installedReadmeFolder();
 
-// readme.txt, read whole when the user asks for it: at most 1 MiB, and only a regular file.
+// readme.txt, read whole when the user asks for it: at most 64 KiB, and only a regular file.
 // On failure `reason` says why, in words for the user.
 bool readReadme(const QString& path, QString& text, QString& reason);
 

@@ -99,8 +99,8 @@ private slots:
                                   << "it is a folder";
         QTest::addRow("a FIFO") << "fifo"
                                 << "it is not a regular file";
-        QTest::addRow("over 1 MiB") << "large"
-                                    << "it is larger than 1 MiB";
+        QTest::addRow("over 64 KiB") << "large"
+                                     << "it is larger than 64 KiB";
     }
     void aReadmeThatCannotBeShown() {
         QFETCH(QString, kind);
@@ -110,7 +110,7 @@ private slots:
         else if (kind == "fifo")
             QVERIFY(mkfifo("readme.txt", 0600) == 0);
         else if (kind == "large")
-            writeFile("readme.txt", QByteArray(1024 * 1024 + 1, 'x'));
+            writeFile("readme.txt", QByteArray(64 * 1024 + 1, 'x'));
         TestSession session;
         startProgram(session.program);
         session.platform.answer(Platform::Answer::Ok);
