@@ -218,7 +218,7 @@ void HostileInputBench::largeReadme() {
     const QString readme = folder_->filePath(QStringLiteral("readme.txt"));
     double worstMs = 0;
     double worstPeak = 0;
-    for (const QString kind :
+    for (const QString& kind :
          {QStringLiteral("short lines"), QStringLiteral("one line"), QStringLiteral("NUL bytes"),
           QStringLiteral("line ends"), QStringLiteral("accents")}) {
         QVERIFY(writeReadme(readme, kind, ReadmeLimit));

@@ -2,6 +2,7 @@
 
 #include "CommonDialog.h"
 #include "FileFilter.h"
+#include "MessageBox.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,16 +22,8 @@ Platform::Answer DesktopPlatform::message(const QString& text, const QString& ti
     const bool yesNo = buttons == Buttons::YesNo;
     // Held by a guard: the box is a child of the active window, which may go away while the
     // box is open (the program ending), taking the box with it.
-    QPointer<QMessageBox> box = new QMessageBox(
-        icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
-        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
-    // A word or a file name is shown as typed: rich text would load what an <img> names, from any
-    // file, on this thread.
-    box->setTextFormat(Qt::PlainText);
-    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    // The box announces itself as an alert named by its title; a screen reader speaks the
-    // description with it, so the message itself is heard too.
-    box->setAccessibleDescription(text);
+    QPointer<QMessageBox> box =
+        newMessageBox(text, title, buttons, icon, QApplication::activeWindow());
     box->exec();
     if (box.isNull())
         return yesNo ? Answer::No : Answer::Ok;
