@@ -104,7 +104,7 @@ void Main::CheckAttempt() {
     TypedWord->setText(shared.PracticeWord);
     if (attempt == shared.PracticeWord) {
         program_.message(QStringLiteral("Right!"), Platform::Buttons::Ok,
-                         Platform::Icon::Exclamation, QStringLiteral("Right"));
+                         Platform::Icon::Exclamation, QStringLiteral("Right"), largeLines());
         if (!stillOpen())
             return;
         HideLetter();
@@ -118,7 +118,8 @@ void Main::CheckAttempt() {
     countError(shared);
     CorrectWord->setText(markAttempt(shared.PracticeWord, attempt));
     program_.message(QStringLiteral("Wrong! See The Missing Letters.  Each Dash is a Mistake"),
-                     Platform::Buttons::Ok, Platform::Icon::Exclamation, QStringLiteral("Wrong"));
+                     Platform::Buttons::Ok, Platform::Icon::Exclamation, QStringLiteral("Wrong"),
+                     largeLines());
     TypedWord->clear();
     CorrectWord->clear();
     TWord->clear();
@@ -134,6 +135,11 @@ void Main::StartRecall() {
         program_.showModal(*recall);
     if (stillOpen())
         NextWord();
+}
+
+QRect Main::largeLines() const {
+    const QRect lines = Word->geometry() | TypedWord->geometry() | CorrectWord->geometry();
+    return {mapToGlobal(lines.topLeft()), lines.size()};
 }
 
 bool Main::stillOpen() const {

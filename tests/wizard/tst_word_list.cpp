@@ -187,6 +187,7 @@ private slots:
         QCOMPARE(platform().messages.size(), 1);
         QCOMPARE(platform().messages[0].text, Full);
         QCOMPARE(platform().messages[0].title, "STOP");
+        QCOMPARE(platform().messages[0].icon, Platform::Icon::None);
         QCOMPARE(wizard->Label5->text(), "Type in Word 31");
         // A word offered to a full list changes nothing.
         platform().answer(Answer::Ok);
@@ -250,6 +251,7 @@ private slots:
         QCOMPARE(question.text, "Save Your List?");
         QCOMPARE(question.title, "Tovrin");
         QCOMPARE(question.buttons, Platform::Buttons::YesNo);
+        QCOMPARE(question.icon, Platform::Icon::None);
         QCOMPARE(platform().fileDialogs.size(), 1);
         QCOMPARE(platform().fileDialogs[0].Filter,
                  "All files (*.*)|*.*|Tovrin Files (*.tvr)|*.tvr");
@@ -386,6 +388,8 @@ private slots:
         QCOMPARE(listed(), expected);
         QCOMPARE(shared().WordList[std::size_t(shared().WordCount)], "Done");
         QCOMPARE(messageTexts(), told);
+        for (const ScriptedPlatform::Message& message : std::as_const(platform().messages))
+            QVERIFY(message.title == "Tovrin" && message.icon == Platform::Icon::None);
         QCOMPARE(wizard->CheckWords->toPlainText(),
                  expected.isEmpty() ? QString() : expected.join("\n") + "\n");
         QCOMPARE(wizard->butNext->text(), "Finish");
