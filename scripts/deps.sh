@@ -3,7 +3,9 @@
 # Extra package names may be given as arguments. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation "$@")
+# fonts-dejavu-core gives fontconfig its usual sans-serif face: installed in the same step as
+# fonts-liberation alone, the desktop's "sans-serif" would come out as Liberation Mono.
+packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

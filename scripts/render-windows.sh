@@ -7,9 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/renders}
 build=$root/build
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DTOVRIN_WERROR=ON
-fi
+"$root/scripts/configure.sh"
 cmake --build "$build" --target render_windows
 
 # The readme viewer shows the readme.txt of the folder the program starts in.
