@@ -32,7 +32,7 @@ PracticeScreen::PracticeScreen()
     setFocusOrder({TWord, Command1});
 
     // A screen reader names the entry box by its label, and each large line by what it shows; the
-    // line's text is its value.
+    // line's text is its caption spelt out.
     setAccessibleDescription(QStringLiteral("Spelling practice"));
     Label1->setBuddy(TWord);
     Word->setAccessibleName(QStringLiteral("Word to practise"));

@@ -8,6 +8,7 @@
 #include "wizard/StartProgram.h"
 #include "wizard/frmWizard.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,16 +161,33 @@ private slots:
         verifyPage(2, true, "Finish");
     }
 
+    void yesAndNoSetTheCaption_data() {
+        QTest::addColumn<bool>("screenReader");
+        QTest::addRow("mouse") << false;
+        QTest::addRow("screen reader's toggle action") << true;
+    }
+
+    // A choice counts as a click however it is made, on the option already chosen too.
     void yesAndNoSetTheCaption() {
+        QFETCH(bool, screenReader);
+        const auto choose = [screenReader, this](QAbstractButton* option) {
+            if (screenReader)
+                QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
+                    QAccessibleActionInterface::toggleAction());
+            else
+                click(option);
+        };
         goToPage3();
-        click(wizard->Option5);
+        choose(wizard->Option5);
         QCOMPARE(wizard->butNext->text(), "Restart");
-        click(wizard->Option4);
+        choose(wizard->Option4);
         QCOMPARE(wizard->butNext->text(), "Finished");
         click(wizard->butBack);
         finishTyping();
         QCOMPARE(wizard->butNext->text(), "Finish");
         QVERIFY(wizard->Option4->isChecked());
+        choose(wizard->Option4);
+        QCOMPARE(wizard->butNext->text(), "Finished");
     }
 
     void backOnEachPage() {
