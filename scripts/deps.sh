@@ -3,7 +3,9 @@
 # Extra package names may be given as arguments. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation "$@")
+# Qt's translation tools (lupdate, lrelease and their CMake functions) and Qt's own translations.
+packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    fonts-liberation "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,13 +1,14 @@
 #include "AtomicSave.h"
 
+#include "RegularFile.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
 bool saveAtomically(const QString& path, const QByteArray& bytes, QString& reason) {
     const QFileInfo target(path);
     if (target.exists() && !target.isFile()) {
-        reason = target.isDir() ? QStringLiteral("it is a folder")
-                                : QStringLiteral("it is not a regular file");
+        reason = notRegularFileReason(target.isDir());
         return false;
     }
     QSaveFile file(path);

@@ -3,6 +3,7 @@
 #include "FittingLabel.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 
@@ -39,13 +40,15 @@ void installAccessibleFittingLabel() {
 }
 
 QString spokenCharacters(const QString& caption) {
+    //: What a screen reader says for a hidden letter when it spells a word: "c blank t".
+    const QString blank = QCoreApplication::translate("AccessibleFittingLabel", "blank");
     QStringList spoken;
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, caption);
     qsizetype start = 0;
     for (qsizetype end = characters.toNextBoundary(); end != -1;
          end = characters.toNextBoundary()) {
         const QString character = caption.mid(start, end - start);
-        spoken.append(character == QLatin1String(" ") ? QStringLiteral("blank") : character);
+        spoken.append(character == QLatin1String(" ") ? blank : character);
         start = end;
     }
     return spoken.join(u' ');

@@ -10,7 +10,7 @@
 
 namespace {
 constexpr qint64 MaxReadmeBytes = 16 * 1024 * 1024;
-const QString TooLarge = QStringLiteral("it is larger than 16 MiB");
+const char* const TooLarge = QT_TRANSLATE_NOOP("ReadmeFile", "it is larger than 16 MiB");
 const QString ReadmeName = QStringLiteral("readme.txt");
 
 // A dangling link counts as a file here: it is the user's readme, and reading it says what is
@@ -28,6 +28,13 @@ QString readmePath(const QString& installedFolder) {
     return anyFileAt(installed) ? installed : ReadmeName;
 }
 
+QString guideFolder(const QString& folder, const QString& language) {
+    if (folder.isEmpty() || language.isEmpty())
+        return folder;
+    const QString translated = QDir(folder).filePath(language);
+    return anyFileAt(QDir(translated).filePath(ReadmeName)) ? translated : folder;
+}
+
 QString installedReadmeFolder() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
                            QStringLiteral(TOVRIN_README_FROM_PROGRAM));
@@ -38,7 +45,7 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
     if (!openRegularFile(path, file, reason))
         return false;
     if (file.size() > MaxReadmeBytes) {
-        reason = TooLarge;
+        reason = QCoreApplication::translate("ReadmeFile", TooLarge);
         return false;
     }
     // One byte more than allowed tells a file that grew since its size was taken.
@@ -48,7 +55,7 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
         return false;
     }
     if (bytes.size() > MaxReadmeBytes) {
-        reason = TooLarge;
+        reason = QCoreApplication::translate("ReadmeFile", TooLarge);
         return false;
     }
     text = decodeEightBit(bytes);
