@@ -106,8 +106,8 @@
 <context>
     <name>ReadmeFile</name>
     <message>
-        <source>it is larger than 16 MiB</source>
-        <translation>sie ist größer als 16 MiB</translation>
+        <source>it is larger than 64 KiB</source>
+        <translation>sie ist größer als 64 KiB</translation>
     </message>
 </context>
 <context>
@@ -324,6 +324,14 @@
     <message>
         <source>The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged.</source>
         <translation>Die Liste konnte nicht als %1 gespeichert werden (%2).  Eine frühere Datei dieses Namens bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Words cannot contain tabs or line breaks.  Choose another word.</source>
+        <translation>Wörter dürfen keine Tabulatoren oder Zeilenumbrüche enthalten.  Wählen Sie ein anderes Wort.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.  Replace it?</source>
+        <translation>%1 ist bereits vorhanden.  Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 </TS>

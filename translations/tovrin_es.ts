@@ -106,8 +106,8 @@
 <context>
     <name>ReadmeFile</name>
     <message>
-        <source>it is larger than 16 MiB</source>
-        <translation>ocupa más de 16 MiB</translation>
+        <source>it is larger than 64 KiB</source>
+        <translation>ocupa más de 64 KiB</translation>
     </message>
 </context>
 <context>
@@ -324,6 +324,14 @@
     <message>
         <source>The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged.</source>
         <translation>No se pudo guardar la lista como %1 (%2).  El archivo anterior con ese nombre, si lo había, no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Words cannot contain tabs or line breaks.  Choose another word.</source>
+        <translation>Las palabras no pueden contener tabulaciones ni saltos de línea.  Elija otra palabra.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.  Replace it?</source>
+        <translation>%1 ya existe.  ¿Desea reemplazarlo?</translation>
     </message>
 </context>
 </TS>

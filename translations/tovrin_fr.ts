@@ -106,8 +106,8 @@
 <context>
     <name>ReadmeFile</name>
     <message>
-        <source>it is larger than 16 MiB</source>
-        <translation>il dépasse 16 Mio</translation>
+        <source>it is larger than 64 KiB</source>
+        <translation>il dépasse 64 Kio</translation>
     </message>
 </context>
 <context>
@@ -324,6 +324,14 @@
     <message>
         <source>The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged.</source>
         <translation>La liste n’a pas pu être enregistrée sous %1 (%2).  Un fichier de ce nom qui existait déjà reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Words cannot contain tabs or line breaks.  Choose another word.</source>
+        <translation>Un mot ne peut pas contenir de tabulation ni de saut de ligne.  Choisissez un autre mot.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.  Replace it?</source>
+        <translation>%1 existe déjà.  Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 </TS>

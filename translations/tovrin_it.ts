@@ -106,8 +106,8 @@
 <context>
     <name>ReadmeFile</name>
     <message>
-        <source>it is larger than 16 MiB</source>
-        <translation>supera i 16 MiB</translation>
+        <source>it is larger than 64 KiB</source>
+        <translation>supera i 64 KiB</translation>
     </message>
 </context>
 <context>
@@ -324,6 +324,14 @@
     <message>
         <source>The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged.</source>
         <translation>Non è stato possibile salvare la lista come %1 (%2).  Un file precedente con lo stesso nome resta invariato.</translation>
+    </message>
+    <message>
+        <source>Words cannot contain tabs or line breaks.  Choose another word.</source>
+        <translation>Le parole non possono contenere tabulazioni o a capo.  Scelga un’altra parola.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.  Replace it?</source>
+        <translation>%1 esiste già.  Vuole sostituirlo?</translation>
     </message>
 </context>
 </TS>

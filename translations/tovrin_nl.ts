@@ -106,8 +106,8 @@
 <context>
     <name>ReadmeFile</name>
     <message>
-        <source>it is larger than 16 MiB</source>
-        <translation>het is groter dan 16 MiB</translation>
+        <source>it is larger than 64 KiB</source>
+        <translation>het is groter dan 64 KiB</translation>
     </message>
 </context>
 <context>
@@ -324,6 +324,14 @@
     <message>
         <source>The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged.</source>
         <translation>De lijst kon niet worden opgeslagen als %1 (%2).  Een eerder bestand met die naam is niet veranderd.</translation>
+    </message>
+    <message>
+        <source>Words cannot contain tabs or line breaks.  Choose another word.</source>
+        <translation>Woorden mogen geen tabs of regeleinden bevatten.  Kies een ander woord.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.  Replace it?</source>
+        <translation>%1 bestaat al.  Wilt u het vervangen?</translation>
     </message>
 </context>
 </TS>

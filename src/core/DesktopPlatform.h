@@ -10,7 +10,8 @@ class DesktopPlatform final : public Platform {
 public:
     DesktopPlatform();
 
-    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QRect& keepClear) override;
     bool showOpen(CommonDialog& dialog) override;
     void showModal(QDialog& window) override;
     double random() override;

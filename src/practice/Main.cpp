@@ -102,7 +102,7 @@ void Main::CheckAttempt() {
     TypedWord->setText(shared.PracticeWord);
     if (attempt == shared.PracticeWord) {
         program_.message(tr("Right!"), Platform::Buttons::Ok, Platform::Icon::Exclamation,
-                         tr("Right"));
+                         tr("Right"), largeLines());
         if (!stillOpen())
             return;
         HideLetter();
@@ -116,7 +116,7 @@ void Main::CheckAttempt() {
     countError(shared);
     CorrectWord->setText(markAttempt(shared.PracticeWord, attempt));
     program_.message(tr("Wrong! See The Missing Letters.  Each Dash is a Mistake"),
-                     Platform::Buttons::Ok, Platform::Icon::Exclamation, tr("Wrong"));
+                     Platform::Buttons::Ok, Platform::Icon::Exclamation, tr("Wrong"), largeLines());
     TypedWord->clear();
     CorrectWord->clear();
     TWord->clear();
@@ -143,6 +143,11 @@ QString Main::passSummary(int errors, int words) {
     //: The question at the end of a pass, answered Yes or No: "You Made 1 Errors on the 3 words.
     //: More Practice".
     return tr("You Made %1 on the %2.  More Practice").arg(errorCount, wordCount);
+}
+
+QRect Main::largeLines() const {
+    const QRect lines = Word->geometry() | TypedWord->geometry() | CorrectWord->geometry();
+    return {mapToGlobal(lines.topLeft()), lines.size()};
 }
 
 bool Main::stillOpen() const {

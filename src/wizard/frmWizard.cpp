@@ -2,6 +2,7 @@
 
 #include "Form5.h"
 #include "ReadmeFile.h"
+#include "core/Placement.h"
 #include "core/Program.h"
 #include "practice/Main.h"
 #include "screens/OptionButton.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 frmWizard::frmWizard(Program& program)
     : program_(program) {
@@ -194,10 +196,20 @@ void frmWizard::ShowReadme() {
         return;
     }
     program_.shared.ReadmeText = text;
+    const bool opening = !program_.readme.isOpen();
     Form5* viewer = program_.readme.use();
     if (!viewer)
         return;
     viewer->setWindowTitle(QStringLiteral("readme.txt"));
+    // Beside the wizard, never over its buttons: both stay in use. Once open, it stays where the
+    // user has put it.
+    if (opening) {
+        const QMargins frame = frameMargins(*this);
+        const QRect place = placeBeside(viewer->size().grownBy(frame), frameGeometry(),
+                                        screen()->availableGeometry(), viewer->size() / 2);
+        viewer->resize(place.size().shrunkBy(frame));
+        viewer->move(place.topLeft());
+    }
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -60,6 +61,12 @@ bool frmWizard::refuseWord(const QString& word, WordLength length) {
         program_.message(tr("Words cannot contain a double quote.  Choose another word."));
         return true;
     }
+    // A line break or tab pasted with a word could never be typed in the practice, and the list
+    // file would not give the word back.
+    if (hasControlCharacter(word)) {
+        program_.message(tr("Words cannot contain tabs or line breaks.  Choose another word."));
+        return true;
+    }
     return false;
 }
 
@@ -97,6 +104,13 @@ void frmWizard::SaveList() {
     for (qint16 slot = 1; slot < shared.WordCount; ++slot)
         words.append(shared.WordList[slot]);
     const QString name = CommonDialog1.FileName;
+    // The dialog starts on the list chosen last, so one Enter would otherwise replace it.
+    const QFileInfo existing(name);
+    if (existing.isFile() &&
+        program_.message(tr("%1 already exists.  Replace it?").arg(existing.fileName()),
+                         Platform::Buttons::YesNo,
+                         Platform::Icon::Exclamation) != Platform::Answer::Yes)
+        return;
     QString reason;
     if (!saveAtomically(name, writeWordList(words), reason))
         program_.message(tr("The list could not be saved as %1 (%2).  Any earlier "

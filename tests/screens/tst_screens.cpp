@@ -274,6 +274,83 @@ private slots:
         }
     }
 
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        // Left, top, width and height in twips, within its container.
+        QTest::addColumn<QRect>("twips");
+        const auto row = [](const char* name, const char* control, const QString& caption,
+                            qreal points, bool bold, QRect twips) {
+            QTest::addRow("%s %s", name, control)
+                << QString(name) << QString(control) << caption << points << bold << twips;
+        };
+        const char* w = "frmWizard";
+        row(w, "Frame1(0)", "Step 1", 8.25, false, {120, 120, 6375, 4815});
+        row(w, "Option1", "Load an existing list", 8.25, false, {2160, 3000, 3495, 495});
+        row(w, "Option2", "Create a new list", 8.25, false, {2160, 3360, 3495, 495});
+        row(w, "Option3", "View the Readme file", 8.25, false, {2160, 3720, 3495, 495});
+        row(w, "Label6", "Do you want to:", 8.25, false, {1320, 2760, 3375, 375});
+        row(w, "Label3", "Tip: double-click a choice to go straight on.", 8.25, false,
+            {1200, 4320, 4095, 495});
+        row(w, "Label1", "Dear Teacher or Parent,", 8.25, false, {240, 360, 3375, 495});
+        row(w, "Label2",
+            "This program enables you to type in up to 30 spelling words for the day's spelling "
+            "practice.  Press the 'Next' button to continue.  The program allows you to enter up "
+            "to 30 words which can have up to 20 letters each.",
+            13.5, false, {240, 720, 5775, 2415});
+        row(w, "Frame1(1)", "Step 2", 8.25, false, {960, 120, 6375, 4815});
+        row(w, "Word", "", 12, true, {2160, 2760, 3612, 492});
+        row(w, "Command1", "&Next Word", 8.25, false, {2400, 3600, 1812, 492});
+        row(w, "Label5", "Type in Word", 8.25, false, {720, 2880, 1935, 495});
+        row(w, "Label4",
+            "Words must be between 2 and 20 letters long.  Press 'Next' after you have entered "
+            "all of your words.",
+            8.25, false, {720, 360, 4935, 615});
+        row(w, "Frame1(2)", "Step 3", 8.25, false, {120, 600, 6375, 4815});
+        row(w, "Option5", "No", 8.25, false, {2760, 4080, 1215, 375});
+        row(w, "Option4", "Yes", 8.25, false, {2760, 3600, 1455, 375});
+        row(w, "CheckWords", "", 8.25, false, {120, 240, 6135, 2895});
+        row(w, "Label7", "Are the words correct", 8.25, false, {120, 3360, 6135, 495});
+        row(w, "butBack", "< Back", 8.25, false, {1920, 5160, 1215, 495});
+        row(w, "butHelp", "Help", 8.25, false, {120, 5160, 1215, 495});
+        row(w, "butCancel", "Cancel", 8.25, false, {5280, 5160, 1215, 495});
+        row(w, "butNext", "Next >", 8.25, false, {3600, 5160, 1215, 495});
+        row("Main", "Command1", "&Done", 8.25, true, {2880, 5520, 972, 492});
+        row("Main", "TWord", "", 12, false, {1680, 4920, 3972, 492});
+        row("Main", "Label1", "Type the Word Here", 8.25, true, {600, 4920, 1212, 732});
+        row("Main", "CorrectWord", "", 39, true, {120, 2880, 6252, 1212});
+        row("Main", "TypedWord", "", 39, true, {120, 1440, 6252, 1332});
+        row("Main", "Word", "", 39, true, {120, 120, 6132, 1212});
+        row("Form1", "Command1", "&DONE", 8.25, true, {1680, 2160, 972, 372});
+        row("Form1", "TypedWord", "", 12, true, {480, 1320, 3732, 492});
+        row("Form1", "Label1", "Now type the complete word from memory.", 12, true,
+            {480, 240, 3612, 972});
+        row("Form5", "Text1", "Text1", 12, false, {0, 0, 4212, 4332});
+    }
+
+    // Each control as the window is created: its caption or text, font and place.
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        QFETCH(QRect, twips);
+        open(name);
+        auto* shown = ::control<QWidget>(window, control);
+        QVERIFY(shown);
+        const QVariant text = shown->property(shown->inherits("QGroupBox")        ? "title"
+                                              : shown->inherits("QPlainTextEdit") ? "plainText"
+                                                                                  : "text");
+        QCOMPARE(text.toString(), caption);
+        QCOMPARE(shown->font().pointSizeF(), points);
+        QCOMPARE(shown->font().bold(), bold);
+        QCOMPARE(shown->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    }
+
     void wizardPagesHideThePagesBeneath_data() {
         QTest::addColumn<int>("page");
         for (int page = 0; page < 3; ++page)

@@ -68,7 +68,9 @@ private slots:
             << QByteArray("\xEF\xBB\xBF\xCE\xBB\xF0\x9F\x90\xB1") << u"λ🐱"_qs;
         QTest::addRow("NUL and control characters go on to the end")
             << QByteArray("a\0b\x01\tc\x7F\rd\ne", 11) << u"a␀b␁\tc␡\nd\ne"_qs;
-        QTest::addRow("a long line") << QByteArray(3000, 'x') << QString(3000, 'x');
+        // An emoji is two UTF-16 units: the break comes after it, not between them.
+        QTest::addRow("a long line is broken")
+            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1y" << QString(999, 'x') + u"🐱\ny"_qs;
     }
     void showsTheReadmeOfTheCurrentFolder() {
         QFETCH(QByteArray, bytes);
@@ -97,8 +99,8 @@ private slots:
                                   << "it is a folder";
         QTest::addRow("a FIFO") << "fifo"
                                 << "it is not a regular file";
-        QTest::addRow("over 16 MiB") << "large"
-                                     << "it is larger than 16 MiB";
+        QTest::addRow("over 64 KiB") << "large"
+                                     << "it is larger than 64 KiB";
     }
     void aReadmeThatCannotBeShown() {
         QFETCH(QString, kind);
@@ -108,7 +110,7 @@ private slots:
         else if (kind == "fifo")
             QVERIFY(mkfifo("readme.txt", 0600) == 0);
         else if (kind == "large")
-            writeFile("readme.txt", QByteArray(16 * 1024 * 1024 + 1, 'x'));
+            writeFile("readme.txt", QByteArray(64 * 1024 + 1, 'x'));
         TestSession session;
         startProgram(session.program);
         session.platform.answer(Platform::Answer::Ok);

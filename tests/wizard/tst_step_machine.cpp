@@ -177,16 +177,32 @@ private slots:
         QVERIFY(!wizard->Frame1[2]->isVisible());
     }
 
+    // Back from the review of a loaded list shows the typing page, prompting for the word after
+    // the list. Words typed onto a loaded list are not offered for saving, the word left in the
+    // box included; a new list afterwards is.
     void backAfterALoadShowsTheTypingPage() {
+        writeFile("three.tvr", "cat\r\ndog\r\nmouse\r\n");
         click(wizard->Option1);
-        session->platform.chooseFile(std::nullopt);
+        session->platform.chooseFile(QDir::current().filePath("three.tvr"));
         click(wizard->butNext);
         verifyPage(2, true, "Finish");
         click(wizard->butBack);
         verifyPage(1, true, "Next >");
-        QCOMPARE(wizard->Label5->text(), QStringLiteral("Type in Word %1").arg(shared().WordCount));
+        QCOMPARE(wizard->Label5->text(), "Type in Word 4");
+        wizard->Word->setText("owl");
+        click(wizard->Command1);
+        wizard->Word->setText("bat");
         click(wizard->butNext);
         verifyPage(2, true, "Finish");
+        QCOMPARE(wizard->CheckWords->toPlainText(), "cat\ndog\nmouse\nowl\nbat\n");
+        QVERIFY(session->platform.messages.isEmpty());
+
+        click(wizard->butBack);
+        click(wizard->butBack);
+        click(wizard->Option2);
+        goToPage3();
+        QCOMPARE(session->platform.messages.size(), 1);
+        QCOMPARE(session->platform.messages[0].text, "Save Your List?");
     }
 
     void reviewListsTheWordsUpToTheMarker_data() {
