@@ -1,23 +1,20 @@
 #!/usr/bin/env bash
 # Fails when a translation is missing or unfinished. Brings translations/*.ts up to date with the
-# texts in the code, as a developer does (the CMake target update_translations, which runs
-# lupdate), in the build folder given (build/ by default, configured first if needed), and fails
-# when lupdate warns about a text it cannot take, when it changed a file (a text was added, changed
-# or removed in the code and the .ts files were not brought up to date with it), or when any
-# translation is unfinished or empty. The files are left updated, ready for the translator.
+# texts in the code, as a developer does (the CMake target update_translations in build/, which
+# runs lupdate), and fails when lupdate warns about a text it cannot take, when it changed a file
+# (a text was added, changed or removed in the code and the .ts files were not brought up to date
+# with it), or when any translation is unfinished or empty. The files are left updated, ready for
+# the translator.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
 
 "$root/scripts/deps.sh"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DTOVRIN_WERROR=ON
-fi
+"$root/scripts/configure.sh"
 
 before=$(mktemp -d)
 trap 'rm -rf "$before"' EXIT
 cp "$root"/translations/*.ts "$before/"
-report=$(cmake --build "$build" --target update_translations 2>&1)
+report=$(cmake --build "$root/build" --target update_translations 2>&1)
 printf '%s\n' "$report"
 
 failed=0

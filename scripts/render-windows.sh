@@ -12,12 +12,16 @@ out=$(mkdir -p "${1:-$root/renders}" && cd "${1:-$root/renders}" && pwd)
 [ $# -gt 0 ] && shift
 build=$root/build
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DTOVRIN_WERROR=ON
-fi
+"$root/scripts/configure.sh"
 cmake --build "$build" --target render_windows
 
-export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
+# The screen is as large as a desktop's at either scale, so that the readme viewer opens beside the
+# wizard at its own size.
+files=$(mktemp -d)
+trap 'rm -rf "$files"' EXIT
+echo '{"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 2732, "height": 1536}]}' \
+    >"$files/screen.json"
+export QT_QPA_PLATFORM="offscreen:configfile=$files/screen.json" LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES LANGUAGE
 
 # The readme viewer shows the readme.txt of the folder the program starts in.
@@ -31,10 +35,8 @@ if [ $# -eq 0 ]; then
     render "$out"
     exit 0
 fi
-guides=$(mktemp -d)
-trap 'rm -rf "$guides"' EXIT
 for language in "$@"; do
-    mkdir -p "$guides/$language"
-    cp "$root/translations/readme_$language.txt" "$guides/$language/readme.txt"
-    (cd "$guides/$language" && export LANGUAGE="$language" && render "$out/$language")
+    mkdir -p "$files/$language"
+    cp "$root/translations/readme_$language.txt" "$files/$language/readme.txt"
+    (cd "$files/$language" && export LANGUAGE="$language" && render "$out/$language")
 done

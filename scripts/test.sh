@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/deps.sh"
-cmake -S "$root" -B "$root/build" -G Ninja -DTOVRIN_WERROR=ON -DBUILD_TESTING=ON
+"$root/scripts/configure.sh"
 cmake --build "$root/build"
 cd "$root/build"
 ctest --output-on-failure --parallel 2

@@ -87,6 +87,8 @@ private slots:
         QCOMPARE(viewer->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(viewer->Text1->font().pointSize(), 12);
         QVERIFY(session.platform.messages.isEmpty());
+        // Beside the wizard, whose buttons stay in reach.
+        QVERIFY(!viewer->frameGeometry().intersects(session.program.wizard.get()->frameGeometry()));
     }
 
     // No viewer opens; the user is told which file, where and why; the wizard works on.

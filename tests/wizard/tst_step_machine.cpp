@@ -106,6 +106,11 @@ private slots:
         QCOMPARE(wizard->focusWidget(), wizard->butNext);
         QVERIFY(session->platform.messages.isEmpty());
         QVERIFY(!session->program.practice.isOpen());
+        // Boxes and the file dialog in the windows' face; the icon and the menu entry that docks
+        // tie the windows to.
+        QCOMPARE(QApplication::font().families().constFirst(), "Liberation Sans");
+        QVERIFY(!wizard->windowIcon().availableSizes().isEmpty());
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.tovrin.Tovrin");
     }
 
     void nextOnEachChoice_data() {
