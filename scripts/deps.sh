@@ -4,8 +4,11 @@
 set -euo pipefail
 
 # fonts-dejavu-core gives fontconfig its usual sans-serif face: installed in the same step as
-# fonts-liberation alone, the desktop's "sans-serif" would come out as Liberation Mono.
-packages=(cmake g++ ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core "$@")
+# fonts-liberation alone, the desktop's "sans-serif" would come out as Liberation Mono. Qt's
+# translation tools (lupdate, lrelease and their CMake functions) build the translations, and the
+# tests check Qt's own.
+packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    fonts-liberation fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,5 +1,7 @@
 #include "AtomicSave.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -56,8 +58,7 @@ bool saveAtomically(const QString& path, const QByteArray& bytes, QString& reaso
     struct stat existing {};
     const bool replacing = ::stat(targetName.constData(), &existing) == 0;
     if (replacing && !S_ISREG(existing.st_mode)) {
-        reason = S_ISDIR(existing.st_mode) ? QStringLiteral("it is a folder")
-                                           : QStringLiteral("it is not a regular file");
+        reason = notRegularFileReason(S_ISDIR(existing.st_mode));
         return false;
     }
 

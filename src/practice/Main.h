@@ -22,6 +22,9 @@ public:
     // Starts a pass over the list.
     void Form_Load();
 
+    // The question at the end of a pass: how many errors on how many words, and more practice?
+    static QString passSummary(int errors, int words);
+
 private:
     void Command1_Click();
     // The start message and the counters of a new pass, before its first word. False when the

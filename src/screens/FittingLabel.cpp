@@ -27,13 +27,15 @@ FittingLabel::FittingLabel(QWidget* parent)
 
 QString FittingLabel::spokenText() const {
     const QString caption = text();
+    //: What a screen reader says for a hidden letter when it spells a word: "c blank t".
+    const QString blank = tr("blank");
     QStringList spoken;
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, caption);
     qsizetype start = 0;
     for (qsizetype end = characters.toNextBoundary(); end != -1;
          end = characters.toNextBoundary()) {
         const QString character = caption.mid(start, end - start);
-        spoken.append(character == QLatin1String(" ") ? QStringLiteral("blank") : character);
+        spoken.append(character == QLatin1String(" ") ? blank : character);
         start = end;
     }
     return spoken.join(u' ');

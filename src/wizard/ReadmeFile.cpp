@@ -12,7 +12,7 @@ namespace {
 // A guide is a few KiB. The viewer's cost grows with the lines it holds, so up to this size even a
 // file of nothing but line ends is shown at once.
 constexpr qint64 MaxReadmeBytes = 64 * 1024;
-const QString TooLarge = QStringLiteral("it is larger than 64 KiB");
+const char* const TooLarge = QT_TRANSLATE_NOOP("ReadmeFile", "it is larger than 64 KiB");
 // The viewer lays out a whole line whenever any of it is on show, and does so anew as it scrolls:
 // a longer line is shown broken into lines of this length, so no line costs more than a glance.
 constexpr qsizetype LongestShownLine = 1000;
@@ -33,6 +33,13 @@ QString readmePath(const QString& installedFolder) {
     return anyFileAt(installed) ? installed : ReadmeName;
 }
 
+QString guideFolder(const QString& folder, const QString& language) {
+    if (folder.isEmpty() || language.isEmpty())
+        return folder;
+    const QString translated = QDir(folder).filePath(language);
+    return anyFileAt(QDir(translated).filePath(ReadmeName)) ? translated : folder;
+}
+
 QString installedReadmeFolder() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
                            QStringLiteral(TOVRIN_README_FROM_PROGRAM));
@@ -43,7 +50,7 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
     if (!openRegularFile(path, file, reason))
         return false;
     if (file.size() > MaxReadmeBytes) {
-        reason = TooLarge;
+        reason = QCoreApplication::translate("ReadmeFile", TooLarge);
         return false;
     }
     // One byte more than allowed tells a file that grew since its size was taken.
@@ -53,7 +60,7 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
         return false;
     }
     if (bytes.size() > MaxReadmeBytes) {
-        reason = TooLarge;
+        reason = QCoreApplication::translate("ReadmeFile", TooLarge);
         return false;
     }
     text = decodeEightBit(bytes);

@@ -11,6 +11,10 @@ QString readmePath(const QString& installedFolder);
 // folder, so a moved installation finds its own copy.
 QString installedReadmeFolder();
 
+// The folder of the guide in `language` ("de") installed beside the English one in `folder`: the
+// subfolder named for the language when it holds a readme.txt, else `folder`, the English guide's.
+QString guideFolder(const QString& folder, const QString& language);
+
 // readme.txt, read whole when the user asks for it: at most 64 KiB, and only a regular file.
 // On failure `reason` says why, in words for the user.
 bool readReadme(const QString& path, QString& text, QString& reason);

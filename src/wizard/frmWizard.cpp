@@ -16,11 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-const QString NextCaption = QStringLiteral("Next >");
-const QString FinishCaption = QStringLiteral("Finish");
-} // namespace
-
 frmWizard::frmWizard(Program& program)
     : program_(program) {
     connect(Command1, &QPushButton::clicked, this, &frmWizard::Command1_Click);
@@ -49,7 +44,7 @@ void frmWizard::butNext_Click() {
     if (handedOver_)
         return;
     if (CurrentStep == 2) {
-        butNext->setText(FinishCaption);
+        butNext->setText(tr("Finish"));
         return;
     }
     if (Restarted)
@@ -60,7 +55,7 @@ void frmWizard::butNext_Click() {
     if (!StayOnStep)
         butBack->setEnabled(true);
     if (CurrentStep == 2)
-        butNext->setText(FinishCaption);
+        butNext->setText(tr("Finish"));
 }
 
 void frmWizard::ProcessStep(qint16 step) {
@@ -100,7 +95,7 @@ void frmWizard::Done() {
     if (Option5->isChecked()) {
         CurrentStep = 0;
         Restarted = true;
-        butNext->setText(NextCaption);
+        butNext->setText(tr("Next >"));
         shared.WordCount = 0;
         for (std::size_t slot = 1; slot < shared.WordList.size(); ++slot)
             shared.WordList[slot].clear();
@@ -116,7 +111,7 @@ void frmWizard::Done() {
 
 void frmWizard::butBack_Click() {
     Frame1[CurrentStep]->hide();
-    butNext->setText(NextCaption);
+    butNext->setText(tr("Next >"));
     --CurrentStep;
     // After a load the typing page was passed through unseen: show it rather than uncover page 1.
     showPage(CurrentStep);
@@ -144,7 +139,7 @@ void frmWizard::Option3_DblClick() {
 }
 
 void frmWizard::Option4_Click() {
-    butNext->setText(QStringLiteral("Finished"));
+    butNext->setText(tr("Finished"));
 }
 
 void frmWizard::Option4_DblClick() {
@@ -154,7 +149,7 @@ void frmWizard::Option4_DblClick() {
 }
 
 void frmWizard::Option5_Click() {
-    butNext->setText(QStringLiteral("Restart"));
+    butNext->setText(tr("Restart"));
 }
 
 void frmWizard::Option5_DblClick() {
@@ -164,7 +159,9 @@ void frmWizard::Option5_DblClick() {
 }
 
 void frmWizard::showWordPrompt() {
-    Label5->setText(QStringLiteral("Type in Word %1").arg(program_.shared.WordCount));
+    //: The prompt beside the box for the next word: "Type in Word 3". The box begins just after
+    //: it, so it must stay short, or take two lines.
+    Label5->setText(tr("Type in Word %1").arg(program_.shared.WordCount));
 }
 
 void frmWizard::showPage(qint16 step) {
@@ -193,10 +190,9 @@ void frmWizard::ShowReadme() {
     QString text;
     QString reason;
     if (!readReadme(path, text, reason)) {
-        program_.message(
-            QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
-                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason),
-            Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
+        program_.message(tr("The file readme.txt in the folder %1 cannot be shown (%2).")
+                             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason),
+                         Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
         return;
     }
     program_.shared.ReadmeText = text;

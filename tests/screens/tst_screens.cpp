@@ -1,9 +1,13 @@
 // What the user sees of the four windows: borders, keys and focus, stacking, and that no caption,
-// nor any word or attempt on the practice window's large lines, is cut off or runs under another
-// control.
+// in any language, nor any word or attempt on the practice window's large lines, is cut off or
+// runs under another control.
 
 #include "AccessibleEvents.h"
+#include "TestFiles.h"
 #include "TestSession.h"
+#include "WindowTour.h"
+#include "core/Translations.h"
+#include "practice/Main.h"
 #include "practice/MistakeMarking.h"
 #include "screens/FittingLabel.h"
 #include "screens/PracticeScreen.h"
@@ -17,9 +21,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -102,12 +108,64 @@ void verifyWhole(FittingLabel* line) {
             QVERIFY2(qGray(picture.pixel(x, y)) >= 160, qPrintable(line->text()));
 }
 
+// Names that read the same in every language: the program's and its guide's file.
+const QStringList Names{"Tovrin", "readme.txt"};
+
+// What the tour of the windows shows: every fixed text (captions, labels, options, frames, what a
+// screen reader hears, messages and their titles) with the place it was shown in, and every
+// caption that does not fit its control.
+struct ShownTexts {
+    QStringList places;
+    QStringList texts;
+    QStringList faults;
+};
+
+ShownTexts tourTexts() {
+    ShownTexts shown;
+    const auto add = [&shown](const QString& place, const QString& text) {
+        if (text.isEmpty())
+            return;
+        shown.places.append(place);
+        shown.texts.append(text);
+    };
+    const auto visit = [&](QWidget* window, const QString& state) {
+        add(state, window->windowTitle());
+        add(state, window->accessibleDescription());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QString place = state + ' ' + control->objectName();
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                continue;
+            add(place, control->accessibleName());
+            add(place, control->accessibleDescription());
+            // The large lines show words, which no language changes.
+            if (control->inherits("FittingLabel"))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                add(place, label->text());
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                add(place, button->text());
+            else if (auto* frame = qobject_cast<QGroupBox*>(control))
+                add(place, frame->title());
+            if (const QString fault = captionFault(control); !fault.isEmpty())
+                shown.faults.append(state + ": " + fault);
+        }
+    };
+    for (const ScriptedPlatform::Message& message : tourWindows(visit)) {
+        add(QStringLiteral("message"), message.text);
+        add(QStringLiteral("message"), message.title);
+    }
+    return shown;
+}
+
 } // namespace
 
 class ScreensTest : public QObject {
     Q_OBJECT
 
     QPointer<ScreenWindow> window;
+    // The folder the tour's readme viewer reads readme.txt from.
+    QTemporaryDir folder;
+    ShownTexts english;
 
     // Builds the window named `name` and shows it, so that its style and fonts are the real ones.
     ScreenWindow* open(const QString& name) {
@@ -125,6 +183,12 @@ class ScreensTest : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY(QDir::setCurrent(folder.path()));
+        writeFile("readme.txt", "How to use Tovrin");
+        english = tourTexts();
+    }
+
     void cleanup() {
         if (window)
             window->close();
@@ -322,36 +386,60 @@ private slots:
     }
 
     void textsFit_data() {
-        QTest::addColumn<QString>("name");
-        // Empty to check every control as created, else the one control given `text`.
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        // The readme viewer has no caption to cut off: its text box scrolls.
-        for (const char* name : {"frmWizard", "Main", "Form1"})
-            QTest::addRow("%s as created", name) << QString(name) << QString() << QString();
-        for (const char* caption : {"Next >", "Finish", "Finished", "Restart"})
-            QTest::addRow("butNext \"%s\"", caption)
-                << QString("frmWizard") << QString("butNext") << QString(caption);
-        for (const char* prompt : {"Type in Word 1", "Type in Word 31"})
-            QTest::addRow("Label5 \"%s\"", prompt)
-                << QString("frmWizard") << QString("Label5") << QString(prompt);
+        // The desktop's languages, most wanted first, and the language the program takes.
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("language");
+        // Texts that read as in English: the same word in that language.
+        QTest::addColumn<QStringList>("same");
+        // The end of a pass with 1 error on 3 words: each number with its own plural.
+        QTest::addColumn<QString>("summary");
+        // Qt's own Yes button.
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "" << QStringList()
+                                               << "You Made 1 Errors on the 3 words.  More Practice"
+                                               << "&Yes";
+        QTest::newRow("German of Austria")
+            << QStringList{"de-AT"} << "de" << QStringList()
+            << u"Du hast 1 Fehler bei 3 Wörtern gemacht.  Noch einmal üben?"_qs << "&Ja";
+        QTest::newRow("French after Japanese")
+            << QStringList{"ja", "fr"} << "fr" << QStringList{"STOP"}
+            << u"Tu as fait 1 faute sur 3 mots.  Encore un peu d’entraînement\u00A0?"_qs << "&Oui";
+        QTest::newRow("Spanish") << QStringList{"es"} << "es" << QStringList{"No"}
+                                 << u"Cometiste 1 error en 3 palabras.  ¿Practicar más?"_qs
+                                 << u"&Sí"_qs;
+        QTest::newRow("Italian") << QStringList{"it"} << "it" << QStringList{"No", "STOP"}
+                                 << "Hai fatto 1 errore su 3 parole.  Vuoi esercitarti ancora?"
+                                 << u"&Sì"_qs;
+        QTest::newRow("Dutch") << QStringList{"nl"} << "nl" << QStringList{"STOP"}
+                               << "Je hebt 1 fout gemaakt bij 3 woorden.  Nog meer oefenen?"
+                               << "&Ja";
     }
 
+    // Every window, in every state a user meets it in, in each language: each caption fits its
+    // control and none of the fixed texts, nor any message, is left in English.
     void textsFit() {
-        QFETCH(QString, name);
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        open(name);
-        QList<QWidget*> checked = window->findChildren<QWidget*>();
-        if (!control.isEmpty()) {
-            checked = {::control<QWidget>(window, control)};
-            QVERIFY(checked.first() && checked.first()->setProperty("text", text));
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, language);
+        QFETCH(QStringList, same);
+        QFETCH(QString, summary);
+        QFETCH(QString, yes);
+        const Translations translations(desktop);
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(Main::passSummary(1, 3), summary);
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+
+        const ShownTexts shown = tourTexts();
+        QVERIFY2(shown.faults.isEmpty(), qPrintable(shown.faults.join("; ")));
+        QCOMPARE(shown.places, english.places);
+        for (qsizetype i = 0; i < shown.texts.size(); ++i) {
+            const QString& source = english.texts.at(i);
+            if (language.isEmpty())
+                QCOMPARE(shown.texts.at(i), source);
+            else if (!same.contains(source) && !Names.contains(source))
+                QVERIFY2(shown.texts.at(i) != source, qPrintable(shown.places.at(i)));
         }
-        QStringList faults;
-        for (QWidget* widget : std::as_const(checked))
-            if (const QString fault = captionFault(widget); !fault.isEmpty())
-                faults.append(fault);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
     void largeLinesShowTheirWholeText_data() {

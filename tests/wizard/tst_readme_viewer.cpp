@@ -1,6 +1,6 @@
 // The readme viewer: readme.txt read from the current folder, whatever lies there, else the copy
-// installed with the program; the text box fills the window at any size and keeps the text it was
-// created with.
+// installed with the program, in the user's language where there is one; the text box fills the
+// window at any size and keeps the text it was created with.
 
 #include "TestFiles.h"
 #include "TestSession.h"
@@ -182,6 +182,30 @@ private slots:
         QCOMPARE(session.platform.messages[0].text,
                  QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
                      .arg(toldOfInstalled ? installedFolder.path() : QDir::currentPath(), reason));
+    }
+
+    // The installed guide in the user's language where there is one, else the English one.
+    void theInstalledGuideInTheUsersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("German beside English") << "de"
+                                               << "Anleitung";
+        QTest::addRow("no Dutch guide: English") << "nl"
+                                                 << "Guide";
+    }
+    void theInstalledGuideInTheUsersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QTemporaryDir installedFolder;
+        const QDir installed(installedFolder.path());
+        placeReadme(installed.path(), "Guide");
+        QVERIFY(installed.mkdir("de"));
+        placeReadme(installed.filePath("de"), "Anleitung");
+        TestSession session;
+        session.program.installedReadmeFolder = guideFolder(installed.path(), language);
+        startProgram(session.program);
+        requestReadme(session);
+        QCOMPARE(session.program.readme.get()->Text1->toPlainText(), shown);
     }
 
     // An open viewer keeps the text it was opened with; once closed, the next request shows the
