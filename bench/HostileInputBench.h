@@ -10,8 +10,8 @@ struct TestSession;
 
 // Files a user might pick by mistake, or an attacker might leave: a 1 GiB word list (sparse,
 // a few words and then nothing but NUL bytes) against a 1 KiB one of the same kind, loaded
-// through the wizard; and a readme of 16 MiB, the most the viewer shows, against one a byte
-// larger, which it refuses. Time and peak memory of each. Run by QTest::qExec.
+// through the wizard; readmes of 64 KiB, the most the viewer shows, of the kinds that cost it most,
+// and one a byte larger, which it refuses. Time and peak memory of each. Run by QTest::qExec.
 class HostileInputBench : public QObject {
     Q_OBJECT
 

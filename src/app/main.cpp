@@ -2,6 +2,7 @@
 #include "core/DesktopPlatform.h"
 #include "core/DesktopSpeech.h"
 #include "core/Program.h"
+#include "core/Translations.h"
 #include "wizard/ReadmeFile.h"
 #include "wizard/StartProgram.h"
 
@@ -20,20 +21,28 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// The desktop's languages (LANGUAGE, else LC_ALL, LC_MESSAGES or LANG), most wanted first.
+QStringList desktopLanguages() {
+    return QLocale::system().uiLanguages();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Before the application object, which needs a display.
     if (readCommandLine(argumentsOf(argc, argv)).help) {
+        // The help needs the texts only, not a display.
+        QCoreApplication application(argc, argv);
+        const Translations translations(desktopLanguages());
         std::fputs(qPrintable(commandLineHelp()), stdout);
         return EXIT_SUCCESS;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(Program::Title);
+    const Translations translations(desktopLanguages());
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments().mid(1));
     if (!commandLine.others.isEmpty()) {
-        std::fprintf(stderr, "tovrin: unknown option %s\n%s",
-                     qPrintable(commandLine.others.first()), qPrintable(commandLineHelp()));
+        std::fputs(qPrintable(unknownOption(commandLine.others.first()) + u'\n' + commandLineHelp()),
+                   stderr);
         return 2;
     }
     // speech-dispatcher speaks most languages, and a screen reader may have it running already;
@@ -42,7 +51,7 @@ int main(int argc, char* argv[]) {
                          {QStringLiteral("speechd"), QStringLiteral("flite")}, QLocale::system());
     DesktopPlatform platform(commandLine.speech ? &speech : nullptr);
     Program program(platform);
-    program.installedReadmeFolder = installedReadmeFolder();
+    program.installedReadmeFolder = guideFolder(installedReadmeFolder(), translations.language());
     startProgram(program);
     // Ending before the event loop runs would leave nothing to quit it.
     const int status = program.hasEnded() ? 0 : QApplication::exec();

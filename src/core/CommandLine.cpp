@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 CommandLine readCommandLine(const QStringList& arguments) {
     CommandLine line;
     for (const QString& argument : arguments) {
@@ -14,10 +16,18 @@ CommandLine readCommandLine(const QStringList& arguments) {
 }
 
 QString commandLineHelp() {
-    return QStringLiteral("Usage: tovrin [--no-speech]\n"
-                          "The day's spelling practice: a teacher types a list of words, and a\n"
-                          "child practises them until they can be typed from memory.\n"
-                          "\n"
-                          "  --no-speech   do not say the words aloud\n"
-                          "  -h, --help    show this help and end\n");
+    //: The help in a terminal. The command and its options stay as they are; the lines are at most
+    //: 72 characters long.
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: tovrin [--no-speech]\n"
+                       "The day's spelling practice: a teacher types a list of words, and a\n"
+                       "child practises them until they can be typed from memory.\n"
+                       "\n"
+                       "  --no-speech   do not say the words aloud\n"
+                       "  -h, --help    show this help and end\n");
+}
+
+QString unknownOption(const QString& argument) {
+    //: In a terminal, before the help: %1 is what was typed.
+    return QCoreApplication::translate("CommandLine", "tovrin: unknown option %1").arg(argument);
 }

@@ -17,3 +17,5 @@ CommandLine readCommandLine(const QStringList& arguments);
 
 // What --help prints.
 QString commandLineHelp();
+// What is said of an argument that is none of Tovrin's.
+QString unknownOption(const QString& argument);

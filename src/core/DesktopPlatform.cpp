@@ -3,12 +3,14 @@
 #include "CommonDialog.h"
 #include "DesktopSpeech.h"
 #include "FileFilter.h"
+#include "MessageBox.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 
 #include <chrono>
 #include <cmath>
@@ -16,20 +18,19 @@
 DesktopPlatform::DesktopPlatform(DesktopSpeech* speech)
     : speech_(speech) {
     reseedFromClock();
+    // Qt's file dialog keeps its folder history in the user's settings, where on a shared school
+    // account the next pupil would find it. Pointed at a folder that cannot exist, the settings
+    // stay in memory for the life of the process.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 Platform::Answer DesktopPlatform::message(const QString& text, const QString& title,
-                                          Buttons buttons, Icon icon) {
+                                          Buttons buttons, Icon icon, const QRect& keepClear) {
     const bool yesNo = buttons == Buttons::YesNo;
     // Held by a guard: the box is a child of the active window, which may go away while the
     // box is open (the program ending), taking the box with it.
-    QPointer<QMessageBox> box = new QMessageBox(
-        icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
-        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
-    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    // The box announces itself as an alert named by its title; a screen reader speaks the
-    // description with it, so the message itself is heard too.
-    box->setAccessibleDescription(text);
+    QPointer<QMessageBox> box =
+        newMessageBox(text, title, buttons, icon, QApplication::activeWindow(), keepClear);
     box->exec();
     if (box.isNull())
         return yesNo ? Answer::No : Answer::Ok;

@@ -13,7 +13,8 @@ public:
     // Words are said through `speech`; without it nothing is said.
     explicit DesktopPlatform(DesktopSpeech* speech = nullptr);
 
-    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QRect& keepClear) override;
     bool showOpen(CommonDialog& dialog) override;
     void showModal(QDialog& window) override;
     double random() override;

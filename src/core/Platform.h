@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QDialog;
@@ -15,9 +16,10 @@ public:
 
     virtual ~Platform() = default;
 
-    // Shows a modal message box and returns the button pressed.
-    virtual Answer message(const QString& text, const QString& title, Buttons buttons,
-                           Icon icon) = 0;
+    // Shows a modal message box and returns the button pressed. A box given an area to keep clear
+    // (on the screen) covers nothing of it: what the user must see while the box is open.
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                           const QRect& keepClear) = 0;
     // Shows the open-file dialog as `dialog` describes it. On OK the chosen name is stored in
     // `dialog.FileName` and true returned; a cancelled dialog changes nothing.
     virtual bool showOpen(CommonDialog& dialog) = 0;

@@ -18,10 +18,11 @@ Program::~Program() {
 }
 
 Platform::Answer Program::message(const QString& text, Platform::Buttons buttons,
-                                  Platform::Icon icon, const QString& title) {
+                                  Platform::Icon icon, const QString& title,
+                                  const QRect& keepClear) {
     if (ended_)
         return buttons == Platform::Buttons::YesNo ? Platform::Answer::No : Platform::Answer::Ok;
-    return platform_.message(text, title.isEmpty() ? Title : title, buttons, icon);
+    return platform_.message(text, title.isEmpty() ? Title : title, buttons, icon, keepClear);
 }
 
 bool Program::showOpen(CommonDialog& dialog) {

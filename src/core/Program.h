@@ -41,7 +41,7 @@ public:
     // dialog is cancelled and a modal window returns at once.
     Platform::Answer message(const QString& text, Platform::Buttons buttons = Platform::Buttons::Ok,
                              Platform::Icon icon = Platform::Icon::None,
-                             const QString& title = QString());
+                             const QString& title = QString(), const QRect& keepClear = {});
     bool showOpen(CommonDialog& dialog);
     void showModal(QDialog& window);
     double random();

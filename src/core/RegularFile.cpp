@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -19,8 +20,7 @@ bool openRegularFile(const QString& path, QFile& file, QString& reason) {
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        reason = S_ISDIR(status.st_mode) ? QStringLiteral("it is a folder")
-                                         : QStringLiteral("it is not a regular file");
+        reason = notRegularFileReason(S_ISDIR(status.st_mode));
         ::close(descriptor);
         return false;
     }
@@ -30,4 +30,9 @@ bool openRegularFile(const QString& path, QFile& file, QString& reason) {
         return false;
     }
     return true;
+}
+
+QString notRegularFileReason(bool folder) {
+    return folder ? QCoreApplication::translate("RegularFile", "it is a folder")
+                  : QCoreApplication::translate("RegularFile", "it is not a regular file");
 }

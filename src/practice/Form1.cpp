@@ -23,17 +23,16 @@ void Form1::Command1_Click() {
     MODULE11& shared = program_.shared;
     RecallText = TypedWord->text();
     if (RecallText == shared.PracticeWord) {
-        program_.message(QStringLiteral("You Now Know how to spell '%1'.").arg(shared.PracticeWord),
-                         Platform::Buttons::Ok, Platform::Icon::None,
-                         QStringLiteral("Congratulations"));
+        program_.message(tr("You Now Know how to spell '%1'.").arg(shared.PracticeWord),
+                         Platform::Buttons::Ok, Platform::Icon::None, tr("Congratulations"));
         // Closing ends the modal show that the practice window waits on. Once the program has
         // ended the window is closed already.
         program_.recall.close();
     } else {
         countError(shared);
-        program_.message(QStringLiteral("Sorry, Did you Concentrate?  The word was '%1'.")
-                             .arg(shared.PracticeWord),
-                         Platform::Buttons::Ok, Platform::Icon::None, QStringLiteral("Incorrect"));
+        program_.message(
+            tr("Sorry, Did you Concentrate?  The word was '%1'.").arg(shared.PracticeWord),
+            Platform::Buttons::Ok, Platform::Icon::None, tr("Incorrect"));
     }
     TypedWord->clear();
 }

@@ -32,7 +32,7 @@ void Main::Form_Load() {
 }
 
 bool Main::StartPass() {
-    program_.message(QStringLiteral("Students can now practice spelling the words"));
+    program_.message(tr("Students can now practice spelling the words"));
     if (!stillOpen())
         return false;
     MODULE11& shared = program_.shared;
@@ -53,11 +53,9 @@ void Main::NextWord() {
         ++WordNumber;
         if (WordNumber != shared.PracticeTotal + 1)
             break;
-        const Platform::Answer more = program_.message(
-            QStringLiteral("You Made %1 Errors on the %2 words.  More Practice")
-                .arg(shared.ErrorCount)
-                .arg(shared.PracticeTotal),
-            Platform::Buttons::YesNo, Platform::Icon::None, QStringLiteral("Finished?"));
+        const Platform::Answer more =
+            program_.message(passSummary(shared.ErrorCount, shared.PracticeTotal),
+                             Platform::Buttons::YesNo, Platform::Icon::None, tr("Finished?"));
         if (more == Platform::Answer::No) {
             program_.end();
             return;
@@ -113,8 +111,8 @@ void Main::CheckAttempt() {
     const QString attempt = TWord->text();
     TypedWord->setText(shared.PracticeWord);
     if (attempt == shared.PracticeWord) {
-        program_.message(QStringLiteral("Right!"), Platform::Buttons::Ok,
-                         Platform::Icon::Exclamation, QStringLiteral("Right"));
+        program_.message(tr("Right!"), Platform::Buttons::Ok, Platform::Icon::Exclamation,
+                         tr("Right"), largeLines());
         if (!stillOpen())
             return;
         HideLetter();
@@ -127,8 +125,8 @@ void Main::CheckAttempt() {
 
     countError(shared);
     CorrectWord->setText(markAttempt(shared.PracticeWord, attempt));
-    program_.message(QStringLiteral("Wrong! See The Missing Letters.  Each Dash is a Mistake"),
-                     Platform::Buttons::Ok, Platform::Icon::Exclamation, QStringLiteral("Wrong"));
+    program_.message(tr("Wrong! See The Missing Letters.  Each Dash is a Mistake"),
+                     Platform::Buttons::Ok, Platform::Icon::Exclamation, tr("Wrong"), largeLines());
     TypedWord->clear();
     CorrectWord->clear();
     TWord->clear();
@@ -146,6 +144,22 @@ void Main::StartRecall() {
     }
     if (stillOpen())
         NextWord();
+}
+
+QString Main::passSummary(int errors, int words) {
+    // Each number has plural forms of its own; English says "1 Errors" as it always has.
+    //: %1 in "You Made %1 on the %2.  More Practice": the errors made in the pass.
+    const QString errorCount = tr("%n Errors", nullptr, errors);
+    //: %2 in "You Made %1 on the %2.  More Practice": the words practised in the pass.
+    const QString wordCount = tr("%n words", nullptr, words);
+    //: The question at the end of a pass, answered Yes or No: "You Made 1 Errors on the 3 words.
+    //: More Practice".
+    return tr("You Made %1 on the %2.  More Practice").arg(errorCount, wordCount);
+}
+
+QRect Main::largeLines() const {
+    const QRect lines = Word->geometry() | TypedWord->geometry() | CorrectWord->geometry();
+    return {mapToGlobal(lines.topLeft()), lines.size()};
 }
 
 bool Main::stillOpen() const {

@@ -3,6 +3,7 @@
 #include "screens/PracticeScreen.h"
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,9 @@ public:
     // Starts a pass over the list.
     void Form_Load();
 
+    // The question at the end of a pass: how many errors on how many words, and more practice?
+    static QString passSummary(int errors, int words);
+
 private:
     void Command1_Click();
     void SayAgain_Activated();
@@ -35,6 +39,9 @@ private:
     // Whether this is still the program's open practice window. A handler that comes back from
     // a message or the recall goes no further once the window has closed or the program ended.
     bool stillOpen() const;
+    // Where the three large lines are on the screen: the student sees them while told "Right!" or
+    // "Wrong!".
+    QRect largeLines() const;
 
     Program& program_;
     int PickedSlot = 0;

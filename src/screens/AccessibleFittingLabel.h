@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QString>
-
-// A screen reader hears a FittingLabel by its accessible name ("Word to practise") and, as its
-// value, the caption spelt out character by character, a space as "blank": a hidden letter is
-// drawn as a space, and the caption read as one word would not tell that a letter is missing.
+// A screen reader finds a FittingLabel as static text named for what it shows ("Word to
+// practise"), whose text is the caption spelt out (FittingLabel::spokenText). Over the desktop's
+// accessibility bus (AT-SPI) only a text, not a value, reaches the reader for static text: Orca
+// reads it in flat review and in braille, and any client hears each change as the text's
+// "text-changed" events.
 
 // Makes Qt describe every FittingLabel so; later calls do nothing.
 void installAccessibleFittingLabel();
-
-// `caption` as a screen reader speaks it: "c blank t" for "c t".
-QString spokenCharacters(const QString& caption);

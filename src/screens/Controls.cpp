@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "AccessibleFittingLabel.h"
+#include "AccessibleOptionButton.h"
 #include "FittingLabel.h"
 #include "OptionButton.h"
 
@@ -37,6 +39,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
 
 FittingLabel* makeFittingLabel(QWidget* parent, const char* name, const QRect& rect,
                                const QFont& font, LabelLook look) {
+    installAccessibleFittingLabel();
     auto* label = place(new FittingLabel(parent), name, rect);
     label->setFont(font);
     applyLook(label, look);
@@ -50,6 +53,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 OptionButton* makeOption(QWidget* parent, const char* name, const QString& caption,
                          const QRect& rect) {
+    installAccessibleOptionButton();
     return place(new OptionButton(caption, parent), name, rect);
 }
 

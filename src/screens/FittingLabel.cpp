@@ -1,10 +1,11 @@
 #include "FittingLabel.h"
 
-#include "AccessibleFittingLabel.h"
-
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStringList>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -20,9 +21,37 @@ constexpr int MostSteps = 16;
 
 FittingLabel::FittingLabel(QWidget* parent)
     : QLabel(parent) {
-    installAccessibleFittingLabel();
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
+}
+
+QString FittingLabel::spokenText() const {
+    const QString caption = text();
+    //: What a screen reader says for a hidden letter when it spells a word: "c blank t".
+    const QString blank = tr("blank");
+    QStringList spoken;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, caption);
+    qsizetype start = 0;
+    for (qsizetype end = characters.toNextBoundary(); end != -1;
+         end = characters.toNextBoundary()) {
+        const QString character = caption.mid(start, end - start);
+        spoken.append(character == QLatin1String(" ") ? blank : character);
+        start = end;
+    }
+    return spoken.join(u' ');
+}
+
+void FittingLabel::setText(const QString& caption) {
+    if (caption == text())
+        return;
+    const QString before = spokenText();
+    QLabel::setText(caption);
+    QAccessibleTextUpdateEvent changed(this, 0, before, spokenText());
+    QAccessible::updateAccessibility(&changed);
+}
+
+void FittingLabel::clear() {
+    setText(QString());
 }
 
 qreal FittingLabel::neededWidth(const QFont& font) const {

@@ -16,12 +16,11 @@ PracticeScreen::PracticeScreen()
     const LabelLook large{.centred = true, .windowText = true};
     const QFont largeFont = screenFont(39, true);
 
-    Command1 =
-        makeButton(this, "Command1", QStringLiteral("&Done"), twipsRect(2880, 5520, 972, 492));
+    Command1 = makeButton(this, "Command1", tr("&Done"), twipsRect(2880, 5520, 972, 492));
     Command1->setDefault(true);
     TWord = makeLineEdit(this, "TWord", twipsRect(1680, 4920, 3972, 492), screenFont(12, false));
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Type the Word Here"),
-                       twipsRect(600, 4920, 1212, 732), {.windowText = true});
+    Label1 = makeLabel(this, "Label1", tr("Type the Word Here"), twipsRect(600, 4920, 1212, 732),
+                       {.windowText = true});
     CorrectWord =
         makeFittingLabel(this, "CorrectWord", twipsRect(120, 2880, 6252, 1212), largeFont, large);
     TypedWord =
@@ -34,10 +33,10 @@ PracticeScreen::PracticeScreen()
     SayAgain = makeSayAgainKey(this);
 
     // A screen reader names the entry box by its label, and each large line by what it shows; the
-    // line's text is its value.
-    setAccessibleDescription(QStringLiteral("Spelling practice"));
+    // line's text is its caption spelt out.
+    setAccessibleDescription(tr("Spelling practice"));
     Label1->setBuddy(TWord);
-    Word->setAccessibleName(QStringLiteral("Word to practise"));
-    TypedWord->setAccessibleName(QStringLiteral("Correct word"));
-    CorrectWord->setAccessibleName(QStringLiteral("Your attempt marked"));
+    Word->setAccessibleName(tr("Word to practise"));
+    TypedWord->setAccessibleName(tr("Correct word"));
+    CorrectWord->setAccessibleName(tr("Your attempt marked"));
 }

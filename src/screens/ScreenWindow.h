@@ -34,6 +34,9 @@ protected:
     void setFocusOrder(const QList<QWidget*>& order);
 
     void closeEvent(QCloseEvent* event) override;
+    // Tab enters a group of options at its chosen option and leaves it with the next Tab, as
+    // desktop toolkits do; the arrow keys move the choice within the group.
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
 
 private:

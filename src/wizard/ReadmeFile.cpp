@@ -9,8 +9,13 @@
 #include <QFileInfo>
 
 namespace {
-constexpr qint64 MaxReadmeBytes = 16 * 1024 * 1024;
-const QString TooLarge = QStringLiteral("it is larger than 16 MiB");
+// A guide is a few KiB. The viewer's cost grows with the lines it holds, so up to this size even a
+// file of nothing but line ends is shown at once.
+constexpr qint64 MaxReadmeBytes = 64 * 1024;
+const char* const TooLarge = QT_TRANSLATE_NOOP("ReadmeFile", "it is larger than 64 KiB");
+// The viewer lays out a whole line whenever any of it is on show, and does so anew as it scrolls:
+// a longer line is shown broken into lines of this length, so no line costs more than a glance.
+constexpr qsizetype LongestShownLine = 1000;
 const QString ReadmeName = QStringLiteral("readme.txt");
 
 // A dangling link counts as a file here: it is the user's readme, and reading it says what is
@@ -28,6 +33,13 @@ QString readmePath(const QString& installedFolder) {
     return anyFileAt(installed) ? installed : ReadmeName;
 }
 
+QString guideFolder(const QString& folder, const QString& language) {
+    if (folder.isEmpty() || language.isEmpty())
+        return folder;
+    const QString translated = QDir(folder).filePath(language);
+    return anyFileAt(QDir(translated).filePath(ReadmeName)) ? translated : folder;
+}
+
 QString installedReadmeFolder() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
                            QStringLiteral(TOVRIN_README_FROM_PROGRAM));
@@ -38,7 +50,7 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
     if (!openRegularFile(path, file, reason))
         return false;
     if (file.size() > MaxReadmeBytes) {
-        reason = TooLarge;
+        reason = QCoreApplication::translate("ReadmeFile", TooLarge);
         return false;
     }
     // One byte more than allowed tells a file that grew since its size was taken.
@@ -48,7 +60,7 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
         return false;
     }
     if (bytes.size() > MaxReadmeBytes) {
-        reason = TooLarge;
+        reason = QCoreApplication::translate("ReadmeFile", TooLarge);
         return false;
     }
     text = decodeEightBit(bytes);
@@ -57,22 +69,31 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
 
 QString readmeDisplayText(const QString& text) {
     QString shown;
-    shown.reserve(text.size());
+    shown.reserve(text.size() + text.size() / LongestShownLine + 1);
+    qsizetype lineLength = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t code = text[i].unicode();
-        if (code == u'\r') {
+        if (code == u'\r' || code == u'\n') {
             shown.append(u'\n');
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
+            lineLength = 0;
+            if (code == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-        } else if (code == u'\n' || code == u'\t') {
-            shown.append(QChar(code));
-        } else if (code < 0x20) {
-            shown.append(QChar(char16_t(0x2400 + code)));
-        } else if (code == 0x7F) {
-            shown.append(QChar(char16_t(0x2421)));
-        } else {
-            shown.append(QChar(code));
+            continue;
         }
+        // Never between the two halves of a surrogate pair.
+        if (lineLength >= LongestShownLine && !QChar::isLowSurrogate(code)) {
+            shown.append(u'\n');
+            lineLength = 0;
+        }
+        ++lineLength;
+        if (code == u'\t')
+            shown.append(QChar(code));
+        else if (code < 0x20)
+            shown.append(QChar(char16_t(0x2400 + code)));
+        else if (code == 0x7F)
+            shown.append(QChar(char16_t(0x2421)));
+        else
+            shown.append(QChar(code));
     }
     return shown;
 }

@@ -11,10 +11,15 @@ QString readmePath(const QString& installedFolder);
 // folder, so a moved installation finds its own copy.
 QString installedReadmeFolder();
 
-// readme.txt, read whole when the user asks for it: at most 16 MiB, and only a regular file.
+// The folder of the guide in `language` ("de") installed beside the English one in `folder`: the
+// subfolder named for the language when it holds a readme.txt, else `folder`, the English guide's.
+QString guideFolder(const QString& folder, const QString& language);
+
+// readme.txt, read whole when the user asks for it: at most 64 KiB, and only a regular file.
 // On failure `reason` says why, in words for the user.
 bool readReadme(const QString& path, QString& text, QString& reason);
 
-// The text as the viewer shows it: every kind of line end (CR LF, LF, CR) breaks the line, and
-// control characters show as their visible symbols, so that none cuts the text short.
+// The text as the viewer shows it: every kind of line end (CR LF, LF, CR) breaks the line, control
+// characters show as their visible symbols, so that none cuts the text short, and a line too long
+// to read on a screen is broken, so that any file is shown at once.
 QString readmeDisplayText(const QString& text);

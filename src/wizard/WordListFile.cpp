@@ -4,6 +4,7 @@
 #include "core/EightBitText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -133,9 +134,24 @@ private:
     bool controlByte_ = false;
 };
 
-QString entries(int count, const QString& why) {
-    return count == 1 ? QStringLiteral("1 entry %1 was left out.").arg(why)
-                      : QStringLiteral("%1 entries %2 were left out.").arg(count).arg(why);
+// English, the program's own language, has no translation to give its singular: one entry has a
+// sentence of its own, and the plural forms of other languages serve every other count.
+QString tooLong(int count) {
+    return count == 1
+               ? QCoreApplication::translate("WordListFile",
+                                             "1 entry longer than 20 letters was left out.")
+               : QCoreApplication::translate("WordListFile",
+                                             "%n entries longer than 20 letters were left out.",
+                                             nullptr, count);
+}
+
+QString withControlCharacters(int count) {
+    return count == 1
+               ? QCoreApplication::translate("WordListFile",
+                                             "1 entry with control characters was left out.")
+               : QCoreApplication::translate("WordListFile",
+                                             "%n entries with control characters were left out.",
+                                             nullptr, count);
 }
 
 } // namespace
@@ -196,15 +212,15 @@ WordListReading readWordList(const QByteArray& bytes) {
 QString leftOutMessage(const WordListReading& reading) {
     QStringList sentences;
     if (reading.tooLong > 0)
-        sentences.append(entries(reading.tooLong, QStringLiteral("longer than 20 letters")));
+        sentences.append(tooLong(reading.tooLong));
     if (reading.withControlCharacters > 0)
-        sentences.append(
-            entries(reading.withControlCharacters, QStringLiteral("with control characters")));
+        sentences.append(withControlCharacters(reading.withControlCharacters));
     if (reading.moreThanAList)
-        sentences.append(
-            QStringLiteral("A list holds at most 30 words: the rest of the file was not read."));
+        sentences.append(QCoreApplication::translate(
+            "WordListFile", "A list holds at most 30 words: the rest of the file was not read."));
     if (reading.tooLarge)
-        sentences.append(QStringLiteral(
+        sentences.append(QCoreApplication::translate(
+            "WordListFile",
             "The file is far larger than a list of words: only its first 64 KiB were read."));
     return sentences.join(QStringLiteral("  "));
 }

@@ -2,6 +2,7 @@
 
 #include "Form5.h"
 #include "ReadmeFile.h"
+#include "core/Placement.h"
 #include "core/Program.h"
 #include "practice/Main.h"
 #include "screens/OptionButton.h"
@@ -13,11 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-const QString NextCaption = QStringLiteral("Next >");
-const QString FinishCaption = QStringLiteral("Finish");
-} // namespace
+#include <QScreen>
 
 frmWizard::frmWizard(Program& program)
     : program_(program) {
@@ -47,7 +44,7 @@ void frmWizard::butNext_Click() {
     if (handedOver_)
         return;
     if (CurrentStep == 2) {
-        butNext->setText(FinishCaption);
+        butNext->setText(tr("Finish"));
         return;
     }
     if (Restarted)
@@ -58,7 +55,7 @@ void frmWizard::butNext_Click() {
     if (!StayOnStep)
         butBack->setEnabled(true);
     if (CurrentStep == 2)
-        butNext->setText(FinishCaption);
+        butNext->setText(tr("Finish"));
 }
 
 void frmWizard::ProcessStep(qint16 step) {
@@ -98,7 +95,7 @@ void frmWizard::Done() {
     if (Option5->isChecked()) {
         CurrentStep = 0;
         Restarted = true;
-        butNext->setText(NextCaption);
+        butNext->setText(tr("Next >"));
         shared.WordCount = 0;
         for (std::size_t slot = 1; slot < shared.WordList.size(); ++slot)
             shared.WordList[slot].clear();
@@ -114,7 +111,7 @@ void frmWizard::Done() {
 
 void frmWizard::butBack_Click() {
     Frame1[CurrentStep]->hide();
-    butNext->setText(NextCaption);
+    butNext->setText(tr("Next >"));
     --CurrentStep;
     // After a load the typing page was passed through unseen: show it rather than uncover page 1.
     showPage(CurrentStep);
@@ -142,7 +139,7 @@ void frmWizard::Option3_DblClick() {
 }
 
 void frmWizard::Option4_Click() {
-    butNext->setText(QStringLiteral("Finished"));
+    butNext->setText(tr("Finished"));
 }
 
 void frmWizard::Option4_DblClick() {
@@ -152,7 +149,7 @@ void frmWizard::Option4_DblClick() {
 }
 
 void frmWizard::Option5_Click() {
-    butNext->setText(QStringLiteral("Restart"));
+    butNext->setText(tr("Restart"));
 }
 
 void frmWizard::Option5_DblClick() {
@@ -162,7 +159,9 @@ void frmWizard::Option5_DblClick() {
 }
 
 void frmWizard::showWordPrompt() {
-    Label5->setText(QStringLiteral("Type in Word %1").arg(program_.shared.WordCount));
+    //: The prompt beside the box for the next word: "Type in Word 3". The box begins just after
+    //: it, so it must stay short, or take two lines.
+    Label5->setText(tr("Type in Word %1").arg(program_.shared.WordCount));
 }
 
 void frmWizard::showPage(qint16 step) {
@@ -191,17 +190,26 @@ void frmWizard::ShowReadme() {
     QString text;
     QString reason;
     if (!readReadme(path, text, reason)) {
-        program_.message(
-            QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
-                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason),
-            Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
+        program_.message(tr("The file readme.txt in the folder %1 cannot be shown (%2).")
+                             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason),
+                         Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
         return;
     }
     program_.shared.ReadmeText = text;
+    const bool opening = !program_.readme.isOpen();
     Form5* viewer = program_.readme.use();
     if (!viewer)
         return;
     viewer->setWindowTitle(QStringLiteral("readme.txt"));
+    // Beside the wizard, never over its buttons: both stay in use. Once open, it stays where the
+    // user has put it.
+    if (opening) {
+        const QMargins frame = frameMargins(*this);
+        const QRect place = placeBeside(viewer->size().grownBy(frame), frameGeometry(),
+                                        screen()->availableGeometry(), viewer->size() / 2);
+        viewer->resize(place.size().shrunkBy(frame));
+        viewer->move(place.topLeft());
+    }
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -37,8 +38,8 @@ void frmWizard::PromptNextWord() {
 }
 
 void frmWizard::showListFull() {
-    program_.message(QStringLiteral("No more words are allowed in this list, you already have 30."),
-                     Platform::Buttons::Ok, Platform::Icon::None, QStringLiteral("STOP"));
+    program_.message(tr("No more words are allowed in this list, you already have 30."),
+                     Platform::Buttons::Ok, Platform::Icon::None, tr("STOP"));
 }
 
 bool frmWizard::refuseWord(const QString& word, WordLength length) {
@@ -48,19 +49,22 @@ bool frmWizard::refuseWord(const QString& word, WordLength length) {
     }
     const qsizetype count = characterCount(word);
     if (count > 20) {
-        program_.message(
-            QStringLiteral("Maximum word length is 20 letters.  Choose another word."));
+        program_.message(tr("Maximum word length is 20 letters.  Choose another word."));
         return true;
     }
     if (length == WordLength::AtLeastTwo && count < 2) {
-        program_.message(
-            QStringLiteral("Words must have at least 2 letters.  Choose another word."));
+        program_.message(tr("Words must have at least 2 letters.  Choose another word."));
         return true;
     }
     // The list file has no way to hold a double quote inside a word.
     if (word.contains(u'"')) {
-        program_.message(
-            QStringLiteral("Words cannot contain a double quote.  Choose another word."));
+        program_.message(tr("Words cannot contain a double quote.  Choose another word."));
+        return true;
+    }
+    // A line break or tab pasted with a word could never be typed in the practice, and the list
+    // file would not give the word back.
+    if (hasControlCharacter(word)) {
+        program_.message(tr("Words cannot contain tabs or line breaks.  Choose another word."));
         return true;
     }
     return false;
@@ -77,13 +81,17 @@ void frmWizard::FinishList() {
     }
     shared.WordList[shared.WordCount] = EndMarker;
     if (!ListLoaded &&
-        program_.message(QStringLiteral("Save Your List?"), Platform::Buttons::YesNo,
-                         Platform::Icon::None, Program::Title) == Platform::Answer::Yes)
+        program_.message(tr("Save Your List?"), Platform::Buttons::YesNo, Platform::Icon::None,
+                         Program::Title) == Platform::Answer::Yes)
         SaveList();
 }
 
 bool frmWizard::chooseListFile() {
-    CommonDialog1.Filter = QStringLiteral("All files (*.*)|*.*|Tovrin Files (*.tvr)|*.tvr");
+    //: The file dialog's list of file kinds. The patterns in brackets stay as they are.
+    const QString everyFile = tr("All files (*.*)");
+    //: The file dialog's list of file kinds. The pattern in brackets stays as it is.
+    const QString lists = tr("Tovrin Files (*.tvr)");
+    CommonDialog1.Filter = QStringLiteral("%1|*.*|%2|*.tvr").arg(everyFile, lists);
     CommonDialog1.FilterIndex = 2;
     return program_.showOpen(CommonDialog1);
 }
@@ -96,10 +104,17 @@ void frmWizard::SaveList() {
     for (qint16 slot = 1; slot < shared.WordCount; ++slot)
         words.append(shared.WordList[slot]);
     const QString name = CommonDialog1.FileName;
+    // The dialog starts on the list chosen last, so one Enter would otherwise replace it.
+    const QFileInfo existing(name);
+    if (existing.isFile() &&
+        program_.message(tr("%1 already exists.  Replace it?").arg(existing.fileName()),
+                         Platform::Buttons::YesNo,
+                         Platform::Icon::Exclamation) != Platform::Answer::Yes)
+        return;
     QString reason;
     if (!saveAtomically(name, writeWordList(words), reason))
-        program_.message(QStringLiteral("The list could not be saved as %1 (%2).  Any earlier "
-                                        "file of that name is unchanged.")
+        program_.message(tr("The list could not be saved as %1 (%2).  Any earlier "
+                            "file of that name is unchanged.")
                              .arg(QDir::toNativeSeparators(name), reason),
                          Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
 }

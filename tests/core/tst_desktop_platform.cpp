@@ -5,6 +5,7 @@
 #include "core/CommonDialog.h"
 #include "core/DesktopPlatform.h"
 #include "core/FileFilter.h"
+#include "core/Placement.h"
 #include "core/Program.h"
 #include "wizard/Form5.h"
 
@@ -15,7 +16,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
-#include <QStandardPaths>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -55,16 +56,24 @@ class DesktopPlatformTest : public QObject {
     Q_OBJECT
 
     DesktopPlatform platform;
+    // The user's home and settings: nothing is ever written there.
+    QTemporaryDir home;
+    QTemporaryDir elsewhere;
 
 private slots:
     void initTestCase() {
-        // The file dialog remembers its state in the user's settings; keep that out of them.
-        QStandardPaths::setTestModeEnabled(true);
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+        // The font cache is the system's business, not the program's.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(elsewhere.path()));
     }
 
     void cleanup() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        const QStringList stored =
+            QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QVERIFY2(stored.isEmpty(), qPrintable(stored.join(", ")));
     }
 
     void messageShowsABoxAndReturnsThePressedButton_data() {
@@ -92,12 +101,18 @@ private slots:
         QStringList seen;
         QMessageBox::StandardButtons seenButtons;
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        Qt::TextFormat seenFormat = Qt::AutoText;
+        // What the user must see while the box is open: the box goes beside it, on the screen.
+        const QRect keepClear(60, 100, 420, 280);
+        QRect placed;
         QObject scope;
         answerModal<QMessageBox>(scope, [&, press](QMessageBox& box) {
             open = box.isVisible();
             seen = {box.windowTitle(), box.text()};
             seenButtons = box.standardButtons();
             seenIcon = box.icon();
+            seenFormat = box.textFormat();
+            placed = box.frameGeometry();
             if (press == QMessageBox::NoButton)
                 QTest::keyClick(&box, Qt::Key_Escape);
             else if (QAbstractButton* button = box.button(press))
@@ -105,7 +120,11 @@ private slots:
             else
                 box.reject();
         });
-        QCOMPARE(platform.message("Save the list first?", "Word list", buttons, icon), answer);
+        QCOMPARE(platform.message("Save the list first?", "Word list", buttons, icon, keepClear),
+                 answer);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(!placed.intersects(keepClear) && screen.contains(placed),
+                 qPrintable(QDebug::toString(placed)));
         QVERIFY(open);
         QCOMPARE(seen, QStringList({"Word list", "Save the list first?"}));
         QCOMPARE(seenButtons, buttons == Platform::Buttons::Ok
@@ -113,6 +132,8 @@ private slots:
                                   : QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(seenIcon,
                  icon == Platform::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+        // A word such as <img src=f> is shown as typed, never loaded from a file.
+        QCOMPARE(seenFormat, Qt::PlainText);
     }
 
     // A screen reader is told of each box as it opens: an alert named by its title, with the
@@ -123,7 +144,7 @@ private slots:
                                  [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
         accessibleEvents().clear();
         QCOMPARE(platform.message("Save Your List?", "Tovrin", Platform::Buttons::YesNo,
-                                  Platform::Icon::None),
+                                  Platform::Icon::None, {}),
                  Platform::Answer::Yes);
         QList<AccessibleEvent> alerts;
         for (const AccessibleEvent& event : std::as_const(accessibleEvents()))
@@ -133,6 +154,40 @@ private slots:
         QCOMPARE(alerts.first().role, QAccessible::AlertMessage);
         QCOMPARE(alerts.first().name, "Tovrin");
         QCOMPARE(alerts.first().description, "Save Your List?");
+    }
+
+    void placesBesideWhatMustStayInView_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("keepClear");
+        // The frame as it is, and as small as it may be made.
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QSize>("smallest");
+        QTest::addColumn<QRect>("placed");
+        const QRect laptop(0, 0, 1366, 768);
+        const QRect wizard(76, 109, 446, 385);
+        const QSize viewer(428, 415);
+        QTest::newRow("on the right")
+            << laptop << wizard << viewer << viewer << QRect(QPoint(530, 109), viewer);
+        QTest::newRow("on the left, lined up on the screen")
+            << laptop << QRect(900, 500, 400, 200) << viewer << viewer
+            << QRect(QPoint(464, 353), viewer);
+        QTest::newRow("below") << laptop << QRect(0, 0, 1366, 300) << viewer << viewer
+                               << QRect(QPoint(0, 308), viewer);
+        QTest::newRow("above") << laptop << QRect(0, 500, 1366, 268) << viewer << viewer
+                               << QRect(QPoint(0, 77), viewer);
+        QTest::newRow("made smaller on the right")
+            << QRect(0, 0, 800, 800) << wizard << viewer << viewer / 2 << QRect(530, 109, 270, 415);
+        QTest::newRow("no room: the most, on the screen")
+            << QRect(0, 0, 640, 480) << QRect(100, 100, 300, 200) << viewer << viewer
+            << QRect(QPoint(212, 65), viewer);
+    }
+    void placesBesideWhatMustStayInView() {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, keepClear);
+        QFETCH(QSize, frame);
+        QFETCH(QSize, smallest);
+        QFETCH(QRect, placed);
+        QCOMPARE(placeBeside(frame, keepClear, screen, smallest), placed);
     }
 
     void showOpenUsesTheFileDialog_data() {

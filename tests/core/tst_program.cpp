@@ -2,6 +2,7 @@
 
 #include "TestSession.h"
 #include "practice/Main.h"
+#include "wizard/Form5.h"
 #include "wizard/frmWizard.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@
 
 namespace {
 
-enum class Which { Wizard, Practice };
+enum class Which { Wizard, Practice, Readme };
 
 } // namespace
 
@@ -29,6 +30,8 @@ class ProgramTest : public QObject {
     WindowSlotBase& slot(Which which) {
         if (which == Which::Wizard)
             return program().wizard;
+        if (which == Which::Readme)
+            return program().readme;
         return program().practice;
     }
 
@@ -44,8 +47,9 @@ class ProgramTest : public QObject {
     }
 
     QWidget* show(Which which) {
-        QWidget* window =
-            which == Which::Wizard ? static_cast<QWidget*>(program().wizard.use()) : usePractice();
+        QWidget* window = which == Which::Wizard   ? static_cast<QWidget*>(program().wizard.use())
+                          : which == Which::Readme ? static_cast<QWidget*>(program().readme.use())
+                                                   : usePractice();
         if (window)
             window->show();
         return window;
@@ -92,6 +96,8 @@ private slots:
             << both << W::Practice << false << none << false;
         QTest::addRow("wizard closed, practice open")
             << both << W::Wizard << false << none << false;
+        QTest::addRow("wizard closed, readme viewer open")
+            << QList<W>{W::Wizard, W::Readme} << W::Wizard << false << none << false;
         QTest::addRow("the only window closed")
             << QList<W>{W::Practice} << W::Practice << false << none << true;
         QTest::addRow("the only window closed through its slot")
@@ -115,6 +121,7 @@ private slots:
         QPointer<QWidget> closing = closed == Which::Wizard
                                         ? static_cast<QWidget*>(program().wizard.get())
                                         : program().practice.get();
+        QVERIFY(closing);
         if (throughSlot)
             slot(closed).close();
         else
@@ -128,7 +135,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(platform().ended, ends);
         QCOMPARE(program().hasEnded(), ends);
-        QCOMPARE(program().wizard.isOpen() || program().practice.isOpen(), !ends);
+        QCOMPARE(program().wizard.isOpen() || program().practice.isOpen() ||
+                     program().readme.isOpen(),
+                 !ends);
     }
 
     void endClosesEveryWindowAndShowsNothingMore() {

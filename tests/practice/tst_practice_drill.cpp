@@ -239,6 +239,7 @@ private slots:
         }
         QCOMPARE(met, order);
         QCOMPARE(describe(platform().messages).constLast(), Summary.arg(0).arg(words.size()));
+        QCOMPARE(platform().reseeds, order.size() + 1);
     }
 
     void eachRightAttemptHidesOneMoreLetter_data() {
@@ -307,10 +308,10 @@ private slots:
         QStringList during;
         const auto record = [&] { during = shown(); };
 
-        practice->TWord->setText("cot");
-        QCOMPARE(shown(), QStringList({"cat", "", "", "cot"}));
-        press("cot", record);
-        QCOMPARE(during, QStringList({"cat", "cat", "c-t", "cot"}));
+        practice->TWord->setText(" cat");
+        QCOMPARE(shown(), QStringList({"cat", "", "", " cat"}));
+        press(" cat", record);
+        QCOMPARE(during, QStringList({"cat", "cat", "----", " cat"}));
         QCOMPARE(shown(), QStringList({"cat", "", "", ""}));
 
         press("cat", record);
@@ -322,7 +323,7 @@ private slots:
         QCOMPARE(shown(), QStringList({" at", "", "", ""}));
 
         QStringList whileRecalling;
-        recall({"Cat", "cat"}, {Answer::No}, false, [&] { whileRecalling = shown(); });
+        recall({"cat ", "cat"}, {Answer::No}, false, [&] { whileRecalling = shown(); });
         press("cat", record);
         QCOMPARE(during, QStringList({" at", "cat", "", "cat"}));
         QCOMPARE(whileRecalling, QStringList(4));
@@ -331,6 +332,12 @@ private slots:
                               Incorrect.arg("cat"), Congratulations.arg("cat"),
                               Summary.arg(32767).arg(1)}));
         QVERIFY(platform().ended);
+        // While told "Right!" or "Wrong!" the student sees the three large lines: no box covers
+        // them.
+        for (const ScriptedPlatform::Message& told : std::as_const(platform().messages))
+            for (QWidget* line : {practice->Word, practice->TypedWord, practice->CorrectWord})
+                QCOMPARE(told.keepClear.contains(QRect(line->mapToGlobal(QPoint()), line->size())),
+                         told.title == "Right" || told.title == "Wrong");
     }
 
     void anEmptyListAsksAtOnce_data() {
@@ -374,14 +381,15 @@ private slots:
         // Each draw is followed by the hiding of one letter.
         open({"ab", "cd"}, {0.0, 0.0, 0.9, 0.0, 0.9, 0.0, 0.0, 0.0});
         press("xy");
-        learn("ab");
+        recall({"ba", "ab"});
+        press("ab");
         // Yes, then the start message again; the new pass draws cd first this time.
         learn("cd", {Answer::Yes, Answer::Ok});
         QCOMPARE(shown(), QStringList({"cd", "", "", ""}));
         learn("cd");
         learn("ab", {Answer::No});
         QCOMPARE(describe(platform().messages.mid(platform().messages.size() - 7)),
-                 QStringList({Summary.arg(1).arg(2), StartMessage, RightMessage,
+                 QStringList({Summary.arg(2).arg(2), StartMessage, RightMessage,
                               Congratulations.arg("cd"), RightMessage, Congratulations.arg("ab"),
                               Summary.arg(0).arg(2)}));
         QVERIFY(platform().ended);

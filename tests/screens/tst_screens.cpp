@@ -1,9 +1,13 @@
 // What the user sees of the four windows: borders, keys and focus, stacking, and that no caption,
-// nor any word or attempt on the practice window's large lines, is cut off or runs under another
-// control.
+// in any language, nor any word or attempt on the practice window's large lines, is cut off or
+// runs under another control.
 
 #include "AccessibleEvents.h"
+#include "TestFiles.h"
 #include "TestSession.h"
+#include "WindowTour.h"
+#include "core/Translations.h"
+#include "practice/Main.h"
 #include "practice/MistakeMarking.h"
 #include "screens/FittingLabel.h"
 #include "screens/PracticeScreen.h"
@@ -17,9 +21,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -102,12 +108,64 @@ void verifyWhole(FittingLabel* line) {
             QVERIFY2(qGray(picture.pixel(x, y)) >= 160, qPrintable(line->text()));
 }
 
+// Names that read the same in every language: the program's and its guide's file.
+const QStringList Names{"Tovrin", "readme.txt"};
+
+// What the tour of the windows shows: every fixed text (captions, labels, options, frames, what a
+// screen reader hears, messages and their titles) with the place it was shown in, and every
+// caption that does not fit its control.
+struct ShownTexts {
+    QStringList places;
+    QStringList texts;
+    QStringList faults;
+};
+
+ShownTexts tourTexts() {
+    ShownTexts shown;
+    const auto add = [&shown](const QString& place, const QString& text) {
+        if (text.isEmpty())
+            return;
+        shown.places.append(place);
+        shown.texts.append(text);
+    };
+    const auto visit = [&](QWidget* window, const QString& state) {
+        add(state, window->windowTitle());
+        add(state, window->accessibleDescription());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QString place = state + ' ' + control->objectName();
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                continue;
+            add(place, control->accessibleName());
+            add(place, control->accessibleDescription());
+            // The large lines show words, which no language changes.
+            if (control->inherits("FittingLabel"))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                add(place, label->text());
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                add(place, button->text());
+            else if (auto* frame = qobject_cast<QGroupBox*>(control))
+                add(place, frame->title());
+            if (const QString fault = captionFault(control); !fault.isEmpty())
+                shown.faults.append(state + ": " + fault);
+        }
+    };
+    for (const ScriptedPlatform::Message& message : tourWindows(visit)) {
+        add(QStringLiteral("message"), message.text);
+        add(QStringLiteral("message"), message.title);
+    }
+    return shown;
+}
+
 } // namespace
 
 class ScreensTest : public QObject {
     Q_OBJECT
 
     QPointer<ScreenWindow> window;
+    // The folder the tour's readme viewer reads readme.txt from.
+    QTemporaryDir folder;
+    ShownTexts english;
 
     // Builds the window named `name` and shows it, so that its style and fonts are the real ones.
     ScreenWindow* open(const QString& name) {
@@ -125,6 +183,12 @@ class ScreensTest : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY(QDir::setCurrent(folder.path()));
+        writeFile("readme.txt", "How to use Tovrin");
+        english = tourTexts();
+    }
+
     void cleanup() {
         if (window)
             window->close();
@@ -136,7 +200,8 @@ private slots:
         QTest::addColumn<QSize>("twips");
         // A fixed dialog border rather than a sizable one.
         QTest::addColumn<bool>("fixed");
-        // The tab order; the first has the focus on opening.
+        // The controls that Tab stops at, in order (a group of options once, at its chosen
+        // option); the first has the focus on opening.
         QTest::addColumn<QStringList>("order");
         // A text box, and the buttons that Enter and Escape press from it (none: nothing).
         QTest::addColumn<QString>("box");
@@ -149,8 +214,8 @@ private slots:
                                 << QString(enter) << QString(escape);
         };
         row("frmWizard", "Tovrin", {6690, 5775}, true,
-            {"butBack", "butNext", "butCancel", "butHelp", "Command1", "Word", "Option3", "Option2",
-             "Option1", "CheckWords", "Option4", "Option5"},
+            {"butBack", "butNext", "butCancel", "butHelp", "Command1", "Word", "Option2",
+             "CheckWords", "Option4"},
             "Word", "Command1", "butCancel");
         row("Main", "Tovrin", {6420, 6210}, false, {"TWord", "Command1"}, "TWord", "Command1", "");
         row("Form1", "Tovrin", {4965, 3315}, false, {"TypedWord", "Command1"}, "TypedWord",
@@ -172,19 +237,31 @@ private slots:
         QCOMPARE(window->objectName(), QTest::currentDataTag());
         QCOMPARE(window->windowTitle(), caption);
 
+        QVERIFY(activate(window));
         auto* first = ::control<QWidget>(window, order.first());
         QVERIFY(first);
-        QCOMPARE(window->focusWidget(), first);
+        QCOMPARE(QApplication::focusWidget(), first);
+        // Every control that gets the focus, for however short a time, as Tab goes once round the
+        // window and Shift+Tab back: a screen reader would announce each one.
         QStringList met;
-        QWidget* next = first;
-        do {
-            if (order.contains(next->objectName()) && !met.contains(next->objectName())) {
-                QVERIFY2(next->focusPolicy() & Qt::TabFocus, qPrintable(next->objectName()));
-                met.append(next->objectName());
-            }
-            next = next->nextInFocusChain();
-        } while (next && next != first);
-        QCOMPARE(met, order);
+        QObject watcher;
+        connect(qApp, &QApplication::focusChanged, &watcher,
+                [&met](QWidget*, QWidget* now) { met.append(now ? now->objectName() : "none"); });
+        const auto goRound = [&met, &order](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            met.clear();
+            for (qsizetype press = 0; press < order.size(); ++press)
+                QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            return met;
+        };
+        // Round and back to the first, which a window with one control never leaves.
+        QStringList round = order.mid(1);
+        QStringList back(round.crbegin(), round.crend());
+        if (!round.isEmpty()) {
+            round.append(order.first());
+            back.append(order.first());
+        }
+        QCOMPARE(goRound(Qt::Key_Tab, Qt::NoModifier), round);
+        QCOMPARE(goRound(Qt::Key_Backtab, Qt::ShiftModifier), back);
 
         auto* typing = ::control<QWidget>(window, box);
         QVERIFY(typing);
@@ -210,6 +287,83 @@ private slots:
         }
     }
 
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        // Left, top, width and height in twips, within its container.
+        QTest::addColumn<QRect>("twips");
+        const auto row = [](const char* name, const char* control, const QString& caption,
+                            qreal points, bool bold, QRect twips) {
+            QTest::addRow("%s %s", name, control)
+                << QString(name) << QString(control) << caption << points << bold << twips;
+        };
+        const char* w = "frmWizard";
+        row(w, "Frame1(0)", "Step 1", 8.25, false, {120, 120, 6375, 4815});
+        row(w, "Option1", "Load an existing list", 8.25, false, {2160, 3000, 3495, 495});
+        row(w, "Option2", "Create a new list", 8.25, false, {2160, 3360, 3495, 495});
+        row(w, "Option3", "View the Readme file", 8.25, false, {2160, 3720, 3495, 495});
+        row(w, "Label6", "Do you want to:", 8.25, false, {1320, 2760, 3375, 375});
+        row(w, "Label3", "Tip: double-click a choice to go straight on.", 8.25, false,
+            {1200, 4320, 4095, 495});
+        row(w, "Label1", "Dear Teacher or Parent,", 8.25, false, {240, 360, 3375, 495});
+        row(w, "Label2",
+            "This program enables you to type in up to 30 spelling words for the day's spelling "
+            "practice.  Press the 'Next' button to continue.  The program allows you to enter up "
+            "to 30 words which can have up to 20 letters each.",
+            13.5, false, {240, 720, 5775, 2415});
+        row(w, "Frame1(1)", "Step 2", 8.25, false, {960, 120, 6375, 4815});
+        row(w, "Word", "", 12, true, {2160, 2760, 3612, 492});
+        row(w, "Command1", "&Next Word", 8.25, false, {2400, 3600, 1812, 492});
+        row(w, "Label5", "Type in Word", 8.25, false, {720, 2880, 1935, 495});
+        row(w, "Label4",
+            "Words must be between 2 and 20 letters long.  Press 'Next' after you have entered "
+            "all of your words.",
+            8.25, false, {720, 360, 4935, 615});
+        row(w, "Frame1(2)", "Step 3", 8.25, false, {120, 600, 6375, 4815});
+        row(w, "Option5", "No", 8.25, false, {2760, 4080, 1215, 375});
+        row(w, "Option4", "Yes", 8.25, false, {2760, 3600, 1455, 375});
+        row(w, "CheckWords", "", 8.25, false, {120, 240, 6135, 2895});
+        row(w, "Label7", "Are the words correct", 8.25, false, {120, 3360, 6135, 495});
+        row(w, "butBack", "< Back", 8.25, false, {1920, 5160, 1215, 495});
+        row(w, "butHelp", "Help", 8.25, false, {120, 5160, 1215, 495});
+        row(w, "butCancel", "Cancel", 8.25, false, {5280, 5160, 1215, 495});
+        row(w, "butNext", "Next >", 8.25, false, {3600, 5160, 1215, 495});
+        row("Main", "Command1", "&Done", 8.25, true, {2880, 5520, 972, 492});
+        row("Main", "TWord", "", 12, false, {1680, 4920, 3972, 492});
+        row("Main", "Label1", "Type the Word Here", 8.25, true, {600, 4920, 1212, 732});
+        row("Main", "CorrectWord", "", 39, true, {120, 2880, 6252, 1212});
+        row("Main", "TypedWord", "", 39, true, {120, 1440, 6252, 1332});
+        row("Main", "Word", "", 39, true, {120, 120, 6132, 1212});
+        row("Form1", "Command1", "&DONE", 8.25, true, {1680, 2160, 972, 372});
+        row("Form1", "TypedWord", "", 12, true, {480, 1320, 3732, 492});
+        row("Form1", "Label1", "Now type the complete word from memory.", 12, true,
+            {480, 240, 3612, 972});
+        row("Form5", "Text1", "Text1", 12, false, {0, 0, 4212, 4332});
+    }
+
+    // Each control as the window is created: its caption or text, font and place.
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        QFETCH(QRect, twips);
+        open(name);
+        auto* shown = ::control<QWidget>(window, control);
+        QVERIFY(shown);
+        const QVariant text = shown->property(shown->inherits("QGroupBox")        ? "title"
+                                              : shown->inherits("QPlainTextEdit") ? "plainText"
+                                                                                  : "text");
+        QCOMPARE(text.toString(), caption);
+        QCOMPARE(shown->font().pointSizeF(), points);
+        QCOMPARE(shown->font().bold(), bold);
+        QCOMPARE(shown->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    }
+
     void wizardPagesHideThePagesBeneath_data() {
         QTest::addColumn<int>("page");
         for (int page = 0; page < 3; ++page)
@@ -232,36 +386,60 @@ private slots:
     }
 
     void textsFit_data() {
-        QTest::addColumn<QString>("name");
-        // Empty to check every control as created, else the one control given `text`.
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        // The readme viewer has no caption to cut off: its text box scrolls.
-        for (const char* name : {"frmWizard", "Main", "Form1"})
-            QTest::addRow("%s as created", name) << QString(name) << QString() << QString();
-        for (const char* caption : {"Next >", "Finish", "Finished", "Restart"})
-            QTest::addRow("butNext \"%s\"", caption)
-                << QString("frmWizard") << QString("butNext") << QString(caption);
-        for (const char* prompt : {"Type in Word 1", "Type in Word 31"})
-            QTest::addRow("Label5 \"%s\"", prompt)
-                << QString("frmWizard") << QString("Label5") << QString(prompt);
+        // The desktop's languages, most wanted first, and the language the program takes.
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("language");
+        // Texts that read as in English: the same word in that language.
+        QTest::addColumn<QStringList>("same");
+        // The end of a pass with 1 error on 3 words: each number with its own plural.
+        QTest::addColumn<QString>("summary");
+        // Qt's own Yes button.
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "" << QStringList()
+                                               << "You Made 1 Errors on the 3 words.  More Practice"
+                                               << "&Yes";
+        QTest::newRow("German of Austria")
+            << QStringList{"de-AT"} << "de" << QStringList()
+            << u"Du hast 1 Fehler bei 3 Wörtern gemacht.  Noch einmal üben?"_qs << "&Ja";
+        QTest::newRow("French after Japanese")
+            << QStringList{"ja", "fr"} << "fr" << QStringList{"STOP"}
+            << u"Tu as fait 1 faute sur 3 mots.  Encore un peu d’entraînement\u00A0?"_qs << "&Oui";
+        QTest::newRow("Spanish") << QStringList{"es"} << "es" << QStringList{"No"}
+                                 << u"Cometiste 1 error en 3 palabras.  ¿Practicar más?"_qs
+                                 << u"&Sí"_qs;
+        QTest::newRow("Italian") << QStringList{"it"} << "it" << QStringList{"No", "STOP"}
+                                 << "Hai fatto 1 errore su 3 parole.  Vuoi esercitarti ancora?"
+                                 << u"&Sì"_qs;
+        QTest::newRow("Dutch") << QStringList{"nl"} << "nl" << QStringList{"STOP"}
+                               << "Je hebt 1 fout gemaakt bij 3 woorden.  Nog meer oefenen?"
+                               << "&Ja";
     }
 
+    // Every window, in every state a user meets it in, in each language: each caption fits its
+    // control and none of the fixed texts, nor any message, is left in English.
     void textsFit() {
-        QFETCH(QString, name);
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        open(name);
-        QList<QWidget*> checked = window->findChildren<QWidget*>();
-        if (!control.isEmpty()) {
-            checked = {::control<QWidget>(window, control)};
-            QVERIFY(checked.first() && checked.first()->setProperty("text", text));
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, language);
+        QFETCH(QStringList, same);
+        QFETCH(QString, summary);
+        QFETCH(QString, yes);
+        const Translations translations(desktop);
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(Main::passSummary(1, 3), summary);
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+
+        const ShownTexts shown = tourTexts();
+        QVERIFY2(shown.faults.isEmpty(), qPrintable(shown.faults.join("; ")));
+        QCOMPARE(shown.places, english.places);
+        for (qsizetype i = 0; i < shown.texts.size(); ++i) {
+            const QString& source = english.texts.at(i);
+            if (language.isEmpty())
+                QCOMPARE(shown.texts.at(i), source);
+            else if (!same.contains(source) && !Names.contains(source))
+                QVERIFY2(shown.texts.at(i) != source, qPrintable(shown.places.at(i)));
         }
-        QStringList faults;
-        for (QWidget* widget : std::as_const(checked))
-            if (const QString fault = captionFault(widget); !fault.isEmpty())
-                faults.append(fault);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
     void largeLinesShowTheirWholeText_data() {
@@ -397,7 +575,7 @@ private slots:
         QVERIFY(practice);
         practice->Word->setText(text);
         QCOMPARE(practice->Word->text(), text);
-        QCOMPARE(accessibleState(practice->Word).value, spoken);
+        QCOMPARE(accessibleState(practice->Word).text, spoken);
     }
 };
 

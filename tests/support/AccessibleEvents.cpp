@@ -8,8 +8,10 @@ namespace {
 AccessibleEvent describe(QAccessible::Event type, QAccessibleInterface* target) {
     if (!target || !target->isValid())
         return {type, QAccessible::NoRole, {}, {}, {}};
+    QAccessibleTextInterface* text = target->textInterface();
     return {type, target->role(), target->text(QAccessible::Name),
-            target->text(QAccessible::Description), target->text(QAccessible::Value)};
+            target->text(QAccessible::Description),
+            text ? text->text(0, text->characterCount()) : QString()};
 }
 
 class RecordingBridge : public QAccessibleBridge {

@@ -12,11 +12,12 @@ struct AccessibleEvent {
     QAccessible::Role role;
     QString name;
     QString description;
-    QString value;
+    // Its text, as a reader that reads text (not only names) gets it.
+    QString text;
 };
 
 // The events recorded so far, oldest first; a test clears them before the step it looks at.
 QList<AccessibleEvent>& accessibleEvents();
 
-// What a screen reader hears for `object`: its role, name, description and value.
+// What a screen reader hears for `object`: its role, name, description and text.
 AccessibleEvent accessibleState(QObject* object);

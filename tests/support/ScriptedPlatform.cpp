@@ -37,8 +37,8 @@ int ScriptedPlatform::unusedAnswers() const {
 }
 
 Platform::Answer ScriptedPlatform::message(const QString& text, const QString& title,
-                                           Buttons buttons, Icon icon) {
-    messages.append({text, title, buttons, icon});
+                                           Buttons buttons, Icon icon, const QRect& keepClear) {
+    messages.append({text, title, buttons, icon, keepClear});
     const Answer fallback = buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     if (answers_.empty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected message box: \"%1\"").arg(text)),
@@ -107,7 +107,9 @@ double ScriptedPlatform::random() {
 }
 
 // The generator keeps its fixed seed, so that tests stay repeatable.
-void ScriptedPlatform::reseedFromClock() {}
+void ScriptedPlatform::reseedFromClock() {
+    ++reseeds;
+}
 
 void ScriptedPlatform::say(const QString& text) {
     said.append(text);

@@ -26,6 +26,7 @@ public:
         QString title;
         Buttons buttons;
         Icon icon;
+        QRect keepClear;
     };
 
     // The next message box is answered with `answer`; `whileOpen` runs while it is open.
@@ -47,11 +48,13 @@ public:
     QList<Message> messages;
     QList<CommonDialog> fileDialogs;
     int modalWindows = 0;
+    qsizetype reseeds = 0;
     // Every text said, in order; an empty one where speech was cut off.
     QStringList said;
     bool ended = false;
 
-    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QRect& keepClear) override;
     bool showOpen(CommonDialog& dialog) override;
     void showModal(QDialog& window) override;
     double random() override;

@@ -1,6 +1,6 @@
 // The readme viewer: readme.txt read from the current folder, whatever lies there, else the copy
-// installed with the program; the text box fills the window at any size and keeps the text it was
-// created with.
+// installed with the program, in the user's language where there is one; the text box fills the
+// window at any size and keeps the text it was created with.
 
 #include "TestFiles.h"
 #include "TestSession.h"
@@ -68,7 +68,9 @@ private slots:
             << QByteArray("\xEF\xBB\xBF\xCE\xBB\xF0\x9F\x90\xB1") << u"λ🐱"_qs;
         QTest::addRow("NUL and control characters go on to the end")
             << QByteArray("a\0b\x01\tc\x7F\rd\ne", 11) << u"a␀b␁\tc␡\nd\ne"_qs;
-        QTest::addRow("a long line") << QByteArray(3000, 'x') << QString(3000, 'x');
+        // An emoji is two UTF-16 units: the break comes after it, not between them.
+        QTest::addRow("a long line is broken")
+            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1y" << QString(999, 'x') + u"🐱\ny"_qs;
     }
     void showsTheReadmeOfTheCurrentFolder() {
         QFETCH(QByteArray, bytes);
@@ -85,6 +87,8 @@ private slots:
         QCOMPARE(viewer->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(viewer->Text1->font().pointSize(), 12);
         QVERIFY(session.platform.messages.isEmpty());
+        // Beside the wizard, whose buttons stay in reach.
+        QVERIFY(!viewer->frameGeometry().intersects(session.program.wizard.get()->frameGeometry()));
     }
 
     // No viewer opens; the user is told which file, where and why; the wizard works on.
@@ -97,8 +101,8 @@ private slots:
                                   << "it is a folder";
         QTest::addRow("a FIFO") << "fifo"
                                 << "it is not a regular file";
-        QTest::addRow("over 16 MiB") << "large"
-                                     << "it is larger than 16 MiB";
+        QTest::addRow("over 64 KiB") << "large"
+                                     << "it is larger than 64 KiB";
     }
     void aReadmeThatCannotBeShown() {
         QFETCH(QString, kind);
@@ -108,7 +112,7 @@ private slots:
         else if (kind == "fifo")
             QVERIFY(mkfifo("readme.txt", 0600) == 0);
         else if (kind == "large")
-            writeFile("readme.txt", QByteArray(16 * 1024 * 1024 + 1, 'x'));
+            writeFile("readme.txt", QByteArray(64 * 1024 + 1, 'x'));
         TestSession session;
         startProgram(session.program);
         session.platform.answer(Platform::Answer::Ok);
@@ -178,6 +182,30 @@ private slots:
         QCOMPARE(session.platform.messages[0].text,
                  QStringLiteral("The file readme.txt in the folder %1 cannot be shown (%2).")
                      .arg(toldOfInstalled ? installedFolder.path() : QDir::currentPath(), reason));
+    }
+
+    // The installed guide in the user's language where there is one, else the English one.
+    void theInstalledGuideInTheUsersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("German beside English") << "de"
+                                               << "Anleitung";
+        QTest::addRow("no Dutch guide: English") << "nl"
+                                                 << "Guide";
+    }
+    void theInstalledGuideInTheUsersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QTemporaryDir installedFolder;
+        const QDir installed(installedFolder.path());
+        placeReadme(installed.path(), "Guide");
+        QVERIFY(installed.mkdir("de"));
+        placeReadme(installed.filePath("de"), "Anleitung");
+        TestSession session;
+        session.program.installedReadmeFolder = guideFolder(installed.path(), language);
+        startProgram(session.program);
+        requestReadme(session);
+        QCOMPARE(session.program.readme.get()->Text1->toPlainText(), shown);
     }
 
     // An open viewer keeps the text it was opened with; once closed, the next request shows the

@@ -8,6 +8,7 @@
 #include "wizard/StartProgram.h"
 #include "wizard/frmWizard.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +107,11 @@ private slots:
         QCOMPARE(wizard->focusWidget(), wizard->butNext);
         QVERIFY(session->platform.messages.isEmpty());
         QVERIFY(!session->program.practice.isOpen());
+        // Boxes and the file dialog in the windows' face; the icon and the menu entry that docks
+        // tie the windows to.
+        QCOMPARE(QApplication::font().families().constFirst(), "Liberation Sans");
+        QVERIFY(!wizard->windowIcon().availableSizes().isEmpty());
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.tovrin.Tovrin");
     }
 
     void nextOnEachChoice_data() {
@@ -155,16 +161,33 @@ private slots:
         verifyPage(2, true, "Finish");
     }
 
+    void yesAndNoSetTheCaption_data() {
+        QTest::addColumn<bool>("screenReader");
+        QTest::addRow("mouse") << false;
+        QTest::addRow("screen reader's toggle action") << true;
+    }
+
+    // A choice counts as a click however it is made, on the option already chosen too.
     void yesAndNoSetTheCaption() {
+        QFETCH(bool, screenReader);
+        const auto choose = [screenReader, this](QAbstractButton* option) {
+            if (screenReader)
+                QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
+                    QAccessibleActionInterface::toggleAction());
+            else
+                click(option);
+        };
         goToPage3();
-        click(wizard->Option5);
+        choose(wizard->Option5);
         QCOMPARE(wizard->butNext->text(), "Restart");
-        click(wizard->Option4);
+        choose(wizard->Option4);
         QCOMPARE(wizard->butNext->text(), "Finished");
         click(wizard->butBack);
         finishTyping();
         QCOMPARE(wizard->butNext->text(), "Finish");
         QVERIFY(wizard->Option4->isChecked());
+        choose(wizard->Option4);
+        QCOMPARE(wizard->butNext->text(), "Finished");
     }
 
     void backOnEachPage() {
@@ -177,16 +200,32 @@ private slots:
         QVERIFY(!wizard->Frame1[2]->isVisible());
     }
 
+    // Back from the review of a loaded list shows the typing page, prompting for the word after
+    // the list. Words typed onto a loaded list are not offered for saving, the word left in the
+    // box included; a new list afterwards is.
     void backAfterALoadShowsTheTypingPage() {
+        writeFile("three.tvr", "cat\r\ndog\r\nmouse\r\n");
         click(wizard->Option1);
-        session->platform.chooseFile(std::nullopt);
+        session->platform.chooseFile(QDir::current().filePath("three.tvr"));
         click(wizard->butNext);
         verifyPage(2, true, "Finish");
         click(wizard->butBack);
         verifyPage(1, true, "Next >");
-        QCOMPARE(wizard->Label5->text(), QStringLiteral("Type in Word %1").arg(shared().WordCount));
+        QCOMPARE(wizard->Label5->text(), "Type in Word 4");
+        wizard->Word->setText("owl");
+        click(wizard->Command1);
+        wizard->Word->setText("bat");
         click(wizard->butNext);
         verifyPage(2, true, "Finish");
+        QCOMPARE(wizard->CheckWords->toPlainText(), "cat\ndog\nmouse\nowl\nbat\n");
+        QVERIFY(session->platform.messages.isEmpty());
+
+        click(wizard->butBack);
+        click(wizard->butBack);
+        click(wizard->Option2);
+        goToPage3();
+        QCOMPARE(session->platform.messages.size(), 1);
+        QCOMPARE(session->platform.messages[0].text, "Save Your List?");
     }
 
     void reviewListsTheWordsUpToTheMarker_data() {

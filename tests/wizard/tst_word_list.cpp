@@ -30,6 +30,8 @@ const QString TooShort =
 const QString TooLong = QStringLiteral("Maximum word length is 20 letters.  Choose another word.");
 const QString HasQuote =
     QStringLiteral("Words cannot contain a double quote.  Choose another word.");
+const QString HasControl =
+    QStringLiteral("Words cannot contain tabs or line breaks.  Choose another word.");
 const QString Full = QStringLiteral("No more words are allowed in this list, you already have 30.");
 const QByteArray CatDogMouse = "\"cat\"\r\n\"dog\"\r\n\"mouse\"\r\n";
 
@@ -149,6 +151,7 @@ private slots:
         QTest::addRow("21 emoji") << QString(u"🐱"_qs).repeated(21) << TooLong;
         QTest::addRow("one emoji") << u"🐱"_qs << TooShort;
         QTest::addRow("a double quote") << "say\"hi" << HasQuote;
+        QTest::addRow("a pasted line end") << "cat\n" << HasControl;
     }
     void offeringAWord() {
         QFETCH(QString, word);
@@ -184,6 +187,7 @@ private slots:
         QCOMPARE(platform().messages.size(), 1);
         QCOMPARE(platform().messages[0].text, Full);
         QCOMPARE(platform().messages[0].title, "STOP");
+        QCOMPARE(platform().messages[0].icon, Platform::Icon::None);
         QCOMPARE(wizard->Label5->text(), "Type in Word 31");
         // A word offered to a full list changes nothing.
         platform().answer(Answer::Ok);
@@ -212,6 +216,7 @@ private slots:
                                           << "";
         QTest::addRow("21 letters stay in the box") << "abcdefghijklmnopqrstu" << TooLong;
         QTest::addRow("a double quote stays in the box") << "a\"b" << HasQuote;
+        QTest::addRow("a C1 control stays in the box") << u"a\u0085b"_qs << HasControl;
     }
     void closingTakesThePendingWord() {
         QFETCH(QString, pending);
@@ -246,6 +251,7 @@ private slots:
         QCOMPARE(question.text, "Save Your List?");
         QCOMPARE(question.title, "Tovrin");
         QCOMPARE(question.buttons, Platform::Buttons::YesNo);
+        QCOMPARE(question.icon, Platform::Icon::None);
         QCOMPARE(platform().fileDialogs.size(), 1);
         QCOMPARE(platform().fileDialogs[0].Filter,
                  "All files (*.*)|*.*|Tovrin Files (*.tvr)|*.tvr");
@@ -264,6 +270,20 @@ private slots:
         QCOMPARE(contents(path("list.tvr")), "earlier");
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"list.tvr"});
         QCOMPARE(platform().messages.size(), 3);
+
+        // A file that exists is replaced only once the user says so.
+        for (const Answer replace : {Answer::No, Answer::Yes}) {
+            click(wizard->butBack);
+            platform().answer(Answer::Yes);
+            platform().chooseFile(path("list.tvr"));
+            platform().answer(replace);
+            click(wizard->butNext);
+            const ScriptedPlatform::Message asked = platform().messages.last();
+            QCOMPARE(asked.text, "list.tvr already exists.  Replace it?");
+            QCOMPARE(asked.buttons, Platform::Buttons::YesNo);
+            QCOMPARE(asked.icon, Platform::Icon::Exclamation);
+            QCOMPARE(contents(path("list.tvr")), replace == Answer::Yes ? CatDogMouse : "earlier");
+        }
     }
 
     void aFailedSaveKeepsTheEarlierFile_data() {
@@ -292,6 +312,8 @@ private slots:
         typeList({"cat", "dog", "mouse"});
         platform().answer(Answer::Yes);
         platform().chooseFile(target);
+        if (how != "folder")
+            platform().answer(Answer::Yes);
         platform().answer(Answer::Ok);
         click(wizard->butNext);
         limit.reset();
@@ -366,6 +388,8 @@ private slots:
         QCOMPARE(listed(), expected);
         QCOMPARE(shared().WordList[std::size_t(shared().WordCount)], "Done");
         QCOMPARE(messageTexts(), told);
+        for (const ScriptedPlatform::Message& message : std::as_const(platform().messages))
+            QVERIFY(message.title == "Tovrin" && message.icon == Platform::Icon::None);
         QCOMPARE(wizard->CheckWords->toPlainText(),
                  expected.isEmpty() ? QString() : expected.join("\n") + "\n");
         QCOMPARE(wizard->butNext->text(), "Finish");
