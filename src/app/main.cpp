@@ -41,8 +41,9 @@ int main(int argc, char* argv[]) {
     const Translations translations(desktopLanguages());
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments().mid(1));
     if (!commandLine.others.isEmpty()) {
-        std::fputs(qPrintable(unknownOption(commandLine.others.first()) + u'\n' + commandLineHelp()),
-                   stderr);
+        std::fputs(
+            qPrintable(unknownOption(commandLine.others.first()) + u'\n' + commandLineHelp()),
+            stderr);
         return 2;
     }
     // speech-dispatcher speaks most languages, and a screen reader may have it running already;
