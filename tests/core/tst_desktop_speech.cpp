@@ -113,9 +113,15 @@ private slots:
             QVERIFY(streams.follow());
 
         QList<Voice::State> states;
+        // The streams opened so far as each saying ends: at least one more each time. Qt may
+        // open a stream again within a word, when the engine falls behind.
+        QList<int> streamsOpened;
         DesktopSpeech speech(installedSpeechModule(), {QStringLiteral("flite")}, QLocale::system());
         connect(&speech, &DesktopSpeech::stateChanged, &speech, [&](Voice::State state) {
-            said_ += state_ == Voice::State::Speaking && state == Voice::State::Ready ? 1 : 0;
+            if (state_ == Voice::State::Speaking && state == Voice::State::Ready) {
+                ++said_;
+                streamsOpened.append(streams.opened());
+            }
             state_ = state;
             states.append(state);
         });
@@ -154,7 +160,8 @@ private slots:
         QVERIFY(program.practice.isOpen());
         QCOMPARE(practice->Word->text(), words.at(first == words.at(0) ? 1 : 0));
         QTRY_COMPARE_WITH_TIMEOUT(said_, 4 * expectedSaid, PatienceMs);
-        QTRY_COMPARE_WITH_TIMEOUT(streams.opened(), said_, PatienceMs);
+        for (qsizetype saying = 0; saying < streamsOpened.size(); ++saying)
+            QVERIFY(streamsOpened.at(saying) > (saying > 0 ? streamsOpened.at(saying - 1) : 0));
         QCOMPARE(boxes, QStringList({"Students can now practice spelling the words", "Right!",
                                      "You Now Know how to spell '" + first + "'."}));
         if (!audio)
