@@ -4,7 +4,7 @@
 #include "ProcessMemory.h"
 #include "ResultTable.h"
 #include "TestSession.h"
-#include "WizardDriver.h"
+#include "TestSession.h"
 #include "screens/OptionButton.h"
 #include "wizard/Form5.h"
 #include "wizard/StartProgram.h"

@@ -1,7 +1,7 @@
 #include "SessionBench.h"
 
 #include "TestSession.h"
-#include "WizardDriver.h"
+#include "TestSession.h"
 #include "core/Characters.h"
 #include "practice/Form1.h"
 #include "practice/Main.h"

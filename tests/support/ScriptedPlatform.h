@@ -8,7 +8,6 @@
 
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <random>
 
@@ -26,6 +25,8 @@ public:
         Buttons buttons;
         Icon icon;
         QRect keepClear;
+        // What `snapshot` saw while the box was open.
+        QString seen;
     };
 
     // The next message box is answered with `answer`; `whileOpen` runs while it is open.
@@ -36,14 +37,13 @@ public:
     void driveModal(std::function<void(QDialog&)> drive);
     // The next calls of random() return these numbers, each in [0, 1), in order; after them the
     // fixed-seed generator takes over.
-    void queueRandom(std::initializer_list<double> numbers);
     void queueRandom(const QList<double>& numbers);
-    // Starts the generator that follows the queued numbers on another fixed seed.
-    void seedRandom(std::uint64_t seed) { generator_.seed(seed); }
 
     // How many scripted answers and queued random numbers were never asked for.
     int unusedAnswers() const;
 
+    // Called as each message box opens; what it returns is kept with the message.
+    std::function<QString()> snapshot;
     QList<Message> messages;
     QList<CommonDialog> fileDialogs;
     int modalWindows = 0;
