@@ -152,79 +152,63 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("keys");
         // Each control as created, as "name 'caption' points[b for bold] left,top,width,height in
-        // twips "what a screen reader names it" [its description]"; the window first, with its
-        // size and a fixed border ("fixed").
+        // twips", then what a screen reader names it where that is not its caption, in quotes, and
+        // its description; the window first, with its size and a fixed border ("fixed").
         QTest::newRow("frmWizard")
-            << QStringList{"frmWizard 'Tovrin' 8.25 6690x5775 fixed \"Tovrin\" Word list wizard",
-                           "Frame1(0) 'Step 1' 8.25 120,120,6375,4815 \"Step 1\"",
-                           "Option1 'Load an existing list' 8.25 2160,3000,3495,495 \"Load an "
-                           "existing list\"",
-                           "Option2 'Create a new list' 8.25 2160,3360,3495,495 \"Create a new "
-                           "list\"",
-                           "Option3 'View the Readme file' 8.25 2160,3720,3495,495 \"View the "
-                           "Readme file\"",
-                           "Label6 'Do you want to:' 8.25 1320,2760,3375,375 \"Do you want to:\"",
+            << QStringList{"frmWizard 'Tovrin' 8.25 6690x5775 fixed Word list wizard",
+                           "Frame1(0) 'Step 1' 8.25 120,120,6375,4815",
+                           "Option1 'Load an existing list' 8.25 2160,3000,3495,495",
+                           "Option2 'Create a new list' 8.25 2160,3360,3495,495",
+                           "Option3 'View the Readme file' 8.25 2160,3720,3495,495",
+                           "Label6 'Do you want to:' 8.25 1320,2760,3375,375",
                            "Label3 'Tip: double-click a choice to go straight on.' 8.25 "
-                           "1200,4320,4095,495 "
-                           "\"Tip: double-click a choice to go straight on.\"",
-                           "Label1 'Dear Teacher or Parent,' 8.25 240,360,3375,495 \"Dear Teacher "
-                           "or Parent,\"",
+                           "1200,4320,4095,495",
+                           "Label1 'Dear Teacher or Parent,' 8.25 240,360,3375,495",
                            "Label2 'This program enables you to type in up to 30 spelling words "
                            "for the day's "
                            "spelling practice.  Press the 'Next' button to continue.  The program "
-                           "allows you "
-                           "to enter up to 30 words which can have up to 20 letters each.' 13.5 "
-                           "240,720,5775,2415 \"This program enables you to type in up to 30 "
-                           "spelling words "
-                           "for the day's spelling practice.  Press the 'Next' button to continue. "
-                           " The "
-                           "program allows you to enter up to 30 words which can have up to 20 "
-                           "letters each.\"",
-                           "Frame1(1) 'Step 2' 8.25 960,120,6375,4815 \"Step 2\"",
+                           "allows you to "
+                           "enter up to 30 words which can have up to 20 letters each.' 13.5 "
+                           "240,720,5775,2415",
+                           "Frame1(1) 'Step 2' 8.25 960,120,6375,4815",
                            "Word '' 12b 2160,2760,3612,492 \"Type in Word\"",
-                           "Command1 '&Next Word' 8.25 2400,3600,1812,492 \"Next Word\"",
-                           "Label5 'Type in Word' 8.25 720,2880,1935,495 \"Type in Word\"",
+                           "Command1 '&Next Word' 8.25 2400,3600,1812,492",
+                           "Label5 'Type in Word' 8.25 720,2880,1935,495",
                            "Label4 'Words must be between 2 and 20 letters long.  Press 'Next' "
-                           "after you "
-                           "have entered all of your words.' 8.25 720,360,4935,615 \"Words must be "
-                           "between "
-                           "2 and 20 letters long.  Press 'Next' after you have entered all of "
-                           "your words.\"",
-                           "Frame1(2) 'Step 3' 8.25 120,600,6375,4815 \"Step 3\"",
-                           "Option5 'No' 8.25 2760,4080,1215,375 \"No\" Are the words correct",
-                           "Option4 'Yes' 8.25 2760,3600,1455,375 \"Yes\" Are the words correct",
+                           "after you have "
+                           "entered all of your words.' 8.25 720,360,4935,615",
+                           "Frame1(2) 'Step 3' 8.25 120,600,6375,4815",
+                           "Option5 'No' 8.25 2760,4080,1215,375 Are the words correct",
+                           "Option4 'Yes' 8.25 2760,3600,1455,375 Are the words correct",
                            "CheckWords '' 8.25 120,240,6135,2895 \"Words in the list\"",
-                           "Label7 'Are the words correct' 8.25 120,3360,6135,495 \"Are the words "
-                           "correct\"",
-                           "butBack '< Back' 8.25 1920,5160,1215,495 \"< Back\"",
-                           "butHelp 'Help' 8.25 120,5160,1215,495 \"Help\"",
-                           "butCancel 'Cancel' 8.25 5280,5160,1215,495 \"Cancel\"",
-                           "butNext 'Next >' 8.25 3600,5160,1215,495 \"Next >\""}
+                           "Label7 'Are the words correct' 8.25 120,3360,6135,495",
+                           "butBack '< Back' 8.25 1920,5160,1215,495",
+                           "butHelp 'Help' 8.25 120,5160,1215,495",
+                           "butCancel 'Cancel' 8.25 5280,5160,1215,495",
+                           "butNext 'Next >' 8.25 3600,5160,1215,495"}
             << QStringList{"butBack", "butNext", "butCancel",  "butHelp", "Command1",
                            "Word",    "Option2", "CheckWords", "Option4"}
             << "Word"
             << "Command1 butCancel";
         QTest::newRow("Main")
-            << QStringList{"Main 'Tovrin' 8.25b 6420x6210 \"Tovrin\" Spelling practice",
-                           "Command1 '&Done' 8.25b 2880,5520,972,492 \"Done\"",
+            << QStringList{"Main 'Tovrin' 8.25b 6420x6210 Spelling practice",
+                           "Command1 '&Done' 8.25b 2880,5520,972,492",
                            "TWord '' 12 1680,4920,3972,492 \"Type the Word Here\"",
-                           "Label1 'Type the Word Here' 8.25b 600,4920,1212,732 \"Type the Word "
-                           "Here\"",
+                           "Label1 'Type the Word Here' 8.25b 600,4920,1212,732",
                            "CorrectWord '' 39b 120,2880,6252,1212 \"Your attempt marked\"",
                            "TypedWord '' 39b 120,1440,6252,1332 \"Correct word\"",
                            "Word '' 39b 120,120,6132,1212 \"Word to practise\""}
             << QStringList{"TWord", "Command1"} << "TWord"
             << "Command1 ";
         QTest::newRow("Form1")
-            << QStringList{"Form1 'Tovrin' 8.25b 4965x3315 \"Tovrin\" Recall the word",
-                           "Command1 '&DONE' 8.25b 1680,2160,972,372 \"DONE\"",
-                           "TypedWord '' 12b 480,1320,3732,492 \"Now type the complete word "
-                           "from memory.\"",
-                           "Label1 'Now type the complete word from memory.' 12b "
-                           "480,240,3612,972 \"Now type the complete word from memory.\""}
+            << QStringList{"Form1 'Tovrin' 8.25b 4965x3315 Recall the word",
+                           "Command1 '&DONE' 8.25b 1680,2160,972,372",
+                           "TypedWord '' 12b 480,1320,3732,492 \"Now type the complete word from "
+                           "memory.\"",
+                           "Label1 'Now type the complete word from memory.' 12b 480,240,3612,972"}
             << QStringList{"TypedWord", "Command1"} << "TypedWord"
             << "Command1 ";
-        QTest::newRow("Form5") << QStringList{"Form5 'Form5' 8.25b 6420x6225 \"Form5\"",
+        QTest::newRow("Form5") << QStringList{"Form5 'Form5' 8.25b 6420x6225",
                                               "Text1 'Text1' 12 0,0,4212,4332 \"readme.txt\""}
                                << QStringList{"Text1"} << "Text1"
                                << " ";
@@ -245,10 +229,10 @@ private slots:
                 continue;
             const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(each);
             const QRect r = each->geometry();
-            const char* caption = each->isWindow()                   ? "windowTitle"
-                                  : each->inherits("QGroupBox")      ? "title"
-                                  : each->inherits("QPlainTextEdit") ? "plainText"
-                                                                     : "text";
+            const char* property = each->isWindow()                   ? "windowTitle"
+                                   : each->inherits("QGroupBox")      ? "title"
+                                   : each->inherits("QPlainTextEdit") ? "plainText"
+                                                                      : "text";
             const QString place =
                 each->isWindow()
                     ? QStringLiteral("%1x%2%3")
@@ -260,14 +244,17 @@ private slots:
                           .arg(r.y())
                           .arg(r.width())
                           .arg(r.height());
-            const QString description = heard->text(QAccessible::Description);
-            created.insert(each->objectName(),
-                           QStringLiteral("%1 '%2' %3%4 %5 \"%6\"%7")
-                               .arg(each->objectName(), each->property(caption).toString())
+            const QString name = heard->text(QAccessible::Name);
+            const QString caption = each->property(property).toString();
+            QString line = QStringLiteral("%1 '%2' %3%4 %5")
+                               .arg(each->objectName(), caption)
                                .arg(each->font().pointSizeF())
-                               .arg(each->font().bold() ? "b" : "", place,
-                                    heard->text(QAccessible::Name),
-                                    description.isEmpty() ? "" : " " + description));
+                               .arg(each->font().bold() ? "b" : "", place);
+            if (name != QString(caption).remove(u'&'))
+                line += " \"" + name + "\"";
+            if (!heard->text(QAccessible::Description).isEmpty())
+                line += " " + heard->text(QAccessible::Description);
+            created.insert(each->objectName(), line);
         }
         // The places given in twips, as the screen has them in pixels.
         for (QString& line : controls) {
