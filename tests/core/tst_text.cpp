@@ -247,8 +247,8 @@ private slots:
         QTest::newRow("made smaller on the right")
             << QRect(0, 0, 800, 800) << wizard << viewer << viewer / 2 << QRect(530, 109, 270, 415);
         QTest::newRow("no room: the most, on the screen")
-            << QRect(0, 0, 640, 480) << QRect(100, 100, 300, 200) << viewer << viewer
-            << QRect(QPoint(212, 65), viewer);
+            << QRect(0, 0, 640, 480) << QRect(100, 300, 300, 100) << viewer << viewer
+            << QRect(QPoint(100, 0), viewer);
     }
     void placesBesideWhatMustStayInView() {
         QFETCH(QRect, screen);

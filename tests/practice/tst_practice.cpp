@@ -122,7 +122,7 @@ class PracticeTest : public QObject {
 
     void row(const char* name, const QString& words, const QList<double>& randoms,
              const QString& script, const QString& expected) {
-        QTest::newRow(name) << words.split(u' ', Qt::SkipEmptyParts) << randoms << script
+        QTest::newRow(name) << words.split(u' ') << randoms << script
                             << expected;
     }
 
@@ -182,6 +182,9 @@ private slots:
             "right[ at|cat||cat] | "
             "sorry(cat) | sorry(cat) | congrats(cat) | sum(4,1) | start | right[cat|cat||cat] | "
             "right[c t|cat||cat] | sum(0,1) ended, reseeded 4");
+        // Outside the list's rules, a word of no letters must not hang the practice.
+        row("a word of no letters", "", {0.0}, "t:;rx;no",
+            "start | right | sum(0,1) ended, reseeded 2");
         // The program ends, or the practice window is closed, while a handler is still on the
         // stack: nothing more is shown or drawn.
         row("ended during the start message", "ab", {}, "!", "start ended, reseeded 0");

@@ -160,9 +160,9 @@ private slots:
                            "Option1 'Load an existing list' 8.25 2160,3000,3495,495",
                            "Option2 'Create a new list' 8.25 2160,3360,3495,495",
                            "Option3 'View the Readme file' 8.25 2160,3720,3495,495",
-                           "Label6 'Do you want to:' 8.25 1320,2760,3375,375",
+                           "Label6 'Do you want to:' 8.25 1320,2760,3375,375 centred",
                            "Label3 'Tip: double-click a choice to go straight on.' 8.25 "
-                           "1200,4320,4095,495",
+                           "1200,4320,4095,495 centred",
                            "Label1 'Dear Teacher or Parent,' 8.25 240,360,3375,495",
                            "Label2 'This program enables you to type in up to 30 spelling words "
                            "for the day's "
@@ -176,12 +176,12 @@ private slots:
                            "Label5 'Type in Word' 8.25 720,2880,1935,495",
                            "Label4 'Words must be between 2 and 20 letters long.  Press 'Next' "
                            "after you have "
-                           "entered all of your words.' 8.25 720,360,4935,615",
+                           "entered all of your words.' 8.25 720,360,4935,615 centred",
                            "Frame1(2) 'Step 3' 8.25 120,600,6375,4815",
                            "Option5 'No' 8.25 2760,4080,1215,375 Are the words correct",
                            "Option4 'Yes' 8.25 2760,3600,1455,375 Are the words correct",
-                           "CheckWords '' 8.25 120,240,6135,2895 \"Words in the list\"",
-                           "Label7 'Are the words correct' 8.25 120,3360,6135,495",
+                           "CheckWords '' 8.25 120,240,6135,2895 read-only \"Words in the list\"",
+                           "Label7 'Are the words correct' 8.25 120,3360,6135,495 centred",
                            "butBack '< Back' 8.25 1920,5160,1215,495",
                            "butHelp 'Help' 8.25 120,5160,1215,495",
                            "butCancel 'Cancel' 8.25 5280,5160,1215,495",
@@ -195,9 +195,9 @@ private slots:
                            "Command1 '&Done' 8.25b 2880,5520,972,492",
                            "TWord '' 12 1680,4920,3972,492 \"Type the Word Here\"",
                            "Label1 'Type the Word Here' 8.25b 600,4920,1212,732",
-                           "CorrectWord '' 39b 120,2880,6252,1212 \"Your attempt marked\"",
-                           "TypedWord '' 39b 120,1440,6252,1332 \"Correct word\"",
-                           "Word '' 39b 120,120,6132,1212 \"Word to practise\""}
+                           "CorrectWord '' 39b 120,2880,6252,1212 centred \"Your attempt marked\"",
+                           "TypedWord '' 39b 120,1440,6252,1332 centred \"Correct word\"",
+                           "Word '' 39b 120,120,6132,1212 centred \"Word to practise\""}
             << QStringList{"TWord", "Command1"} << "TWord"
             << "Command1 ";
         QTest::newRow("Form1")
@@ -208,10 +208,11 @@ private slots:
                            "Label1 'Now type the complete word from memory.' 12b 480,240,3612,972"}
             << QStringList{"TypedWord", "Command1"} << "TypedWord"
             << "Command1 ";
-        QTest::newRow("Form5") << QStringList{"Form5 'Form5' 8.25b 6420x6225",
-                                              "Text1 'Text1' 12 0,0,4212,4332 \"readme.txt\""}
-                               << QStringList{"Text1"} << "Text1"
-                               << " ";
+        QTest::newRow("Form5")
+            << QStringList{"Form5 'Form5' 8.25b 6420x6225",
+                           "Text1 'Text1' 12 0,0,4212,4332 read-only \"readme.txt\""}
+            << QStringList{"Text1"} << "Text1"
+            << " ";
     }
 
     // Each window and its controls as created, its tab order and first focus, what Enter and
@@ -250,6 +251,11 @@ private slots:
                                .arg(each->objectName(), caption)
                                .arg(each->font().pointSizeF())
                                .arg(each->font().bold() ? "b" : "", place);
+            if (each->inherits("QLabel") &&
+                (static_cast<QLabel*>(each)->alignment() & Qt::AlignHCenter))
+                line += " centred";
+            if (each->property("readOnly").toBool())
+                line += " read-only";
             if (name != QString(caption).remove(u'&'))
                 line += " \"" + name + "\"";
             if (!heard->text(QAccessible::Description).isEmpty())
@@ -308,6 +314,9 @@ private slots:
             for (QGroupBox* each : wizard->Frame1)
                 each->move(wizard->Frame1[0]->pos());
             front->raise();
+            // A page lying under another takes no focus.
+            for (QGroupBox* each : wizard->Frame1)
+                QCOMPARE(each->isEnabled(), each == front);
             QCOMPARE(
                 wizard->grab(front->geometry()).toImage().convertToFormat(QImage::Format_RGB32),
                 front->grab().toImage().convertToFormat(QImage::Format_RGB32));

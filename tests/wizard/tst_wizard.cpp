@@ -260,6 +260,8 @@ private slots:
             "save?");
         row("replaced on Yes", "put:list.tvr=earlier;" + typed + "yes;file:list.tvr;yes;next",
             "3< Finish [cat]+ {list.tvr=\"cat\"~} : save? | replace?(list.tvr)");
+        row("a folder that does not exist", typed + "yes;file:none/list.tvr;ok;next",
+            "3< Finish [cat]+ : save? | unsaved(./none/list.tvr, No such file or directory)");
         row("a folder of that name", "dir:list.tvr;" + typed + "yes;file:list.tvr;ok;next",
             "3< Finish [cat]+ {list.tvr/} : save? | unsaved(./list.tvr, it is a folder)");
         row("the disk is full",
