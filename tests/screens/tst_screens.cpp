@@ -3,7 +3,6 @@
 // attempt on the practice window's large lines, is cut off or runs under another control.
 
 #include "TestSession.h"
-#include "WindowTour.h"
 #include "core/Translations.h"
 #include "practice/Main.h"
 #include "practice/MistakeMarking.h"
