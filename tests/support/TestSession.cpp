@@ -131,7 +131,7 @@ Platform::Answer TestSession::answer(ScriptedPlatform::Message& message) {
         message.seen = lines == "|||" ? QString() : "[" + lines + "]";
     }
     while (!steps_.isEmpty() &&
-           (steps_.first().startsWith("visit:") || steps_.first().startsWith("!")))
+           (steps_.first().startsWith("seen:") || steps_.first().startsWith("!")))
         step(steps_.takeFirst());
     if (message.buttons == Buttons::Ok)
         return Platform::Answer::Ok;
@@ -221,7 +221,7 @@ void TestSession::step(const QString& step) {
                 window->close();
     } else if (verb == "!")
         program.end();
-    else if (verb == "visit")
+    else if (verb == "visit" || verb == "seen")
         visit(argument.startsWith("wizard")  ? static_cast<QWidget*>(wizard)
               : argument.startsWith("main")  ? practice
               : argument.startsWith("form1") ? static_cast<QWidget*>(recall)
@@ -274,12 +274,12 @@ tourWindows(const std::function<void(QWidget*, const QString&)>& visit) {
             ";visit:wizard-2-full;next;no;visit:wizard-3-review;o5;visit:wizard-3-restart;o4;visit:"
             "wizard-3-finished",
         "list:cat internationalization necessary;rand:0;practice;visit:main-short-word;t:cat;t:cat;"
-        "box:cat;visit:form1-recall;rand:0.9;r:cat;t:neccesary;visit:main-wrong-attempt;"
+        "box:cat;visit:form1-recall;rand:0.9;r:cat;t:neccesary;seen:main-wrong-attempt;"
         "t:necessarily, or so I "
-        "thought;visit:main-long-wrong-attempt;t:necessary;t:necessary;t:necessary;"
+        "thought;seen:main-long-wrong-attempt;t:necessary;t:necessary;t:necessary;"
         "t:necessary;t:necessary;rand:0;r:necessary;" +
             longest.repeated(9) +
-            "visit:main-longest-word-hidden;t:internationalisation;visit:main-longest-word-wrong"};
+            "visit:main-longest-word-hidden;t:internationalisation;seen:main-longest-word-wrong"};
     for (const QString& script : scripts) {
         TestSession session;
         session.visit = visit;

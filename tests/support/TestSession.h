@@ -31,8 +31,10 @@ class frmWizard;
 //   guide:L  full           the installed guide is read in the language L; the disk is full from
 //                           here on
 //   close:N  visit:N        the window named N is closed with its close box; `visit` is called
+//                           with the window the state N names; seen:N calls it while the next box
+//                           is open
 // A message box with OK alone is answered at once; one with Yes and No takes the next step, "yes"
-// or "no"; a file dialog takes "file:N" or "nofile". While a box is open the steps "visit", "!"
+// or "no"; a file dialog takes "file:N" or "nofile". While a box is open the steps "seen", "!"
 // (the program ends) and "!x" (the practice window is closed) that follow are played first. The
 // recall window plays the steps that follow until it has closed.
 class TestSession {
