@@ -26,8 +26,8 @@ unset LC_ALL LC_MESSAGES LANGUAGE
 
 # The readme viewer shows the readme.txt of the folder the program starts in.
 render() {
-    "$build/tests/render_windows" "$1"
-    QT_SCALE_FACTOR=2 "$build/tests/render_windows" "$1/scale2"
+    "$build/tools/render_windows" "$1"
+    QT_SCALE_FACTOR=2 "$build/tools/render_windows" "$1/scale2"
 }
 
 if [ $# -eq 0 ]; then

@@ -15,6 +15,14 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Whether Windows-1252 bytes would be read back as something else: a non-ASCII run that happens
+// to be valid UTF-8 (the bytes of "Ã©" read as "é").
+bool readsBackAsUtf8(const QByteArray& bytes) {
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
+                                   [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+    return !ascii && isValidUtf8(bytes);
+}
+
 } // namespace
 
 bool isValidUtf8(QByteArrayView bytes) {
@@ -62,4 +70,15 @@ QString decodeUtf8OrWindows1252(QByteArrayView bytes) {
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     return utf8.hasError() ? decodeWindows1252(bytes) : text;
+}
+
+QList<QByteArray> encodeEightBit(const QStringList& pieces) {
+    QList<QByteArray> eightBit, utf8;
+    for (const QString& piece : pieces) {
+        const std::optional<QByteArray> bytes = encodeWindows1252(piece);
+        if (bytes && !readsBackAsUtf8(*bytes))
+            eightBit.append(*bytes);
+        utf8.append(piece.toUtf8());
+    }
+    return eightBit.size() == pieces.size() ? eightBit : utf8;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -22,6 +23,11 @@ QString decodeUtf8OrWindows1252(QByteArrayView bytes);
 bool isValidUtf8(QByteArrayView bytes);
 
 QString decodeWindows1252(QByteArrayView bytes);
+
+// Pieces of text as a file holds them that is read piece by piece with decodeUtf8OrWindows1252:
+// Windows-1252 (the 8-bit format as it always was) where every piece has a byte there and none of
+// them would read back as UTF-8, else UTF-8 for all, so that every piece reads back unchanged.
+QList<QByteArray> encodeEightBit(const QStringList& pieces);
 
 // None when the text holds a character that Windows-1252 has no byte for.
 std::optional<QByteArray> encodeWindows1252(QStringView text);

@@ -27,17 +27,9 @@ QRect placeBeside(const QSize& frame, const QRect& keepClear, const QRect& scree
         QRect(screen.topLeft(), QPoint(keepClear.left() - 1 - gap, screen.bottom())),
         QRect(QPoint(screen.left(), keepClear.bottom() + 1 + gap), screen.bottomRight()),
         QRect(screen.topLeft(), QPoint(screen.right(), keepClear.top() - 1 - gap))};
+    // Lined up with `keepClear`, moved the least that puts it into the room on that side.
     const auto linedUp = [&](std::size_t side, const QSize& size) {
-        QRect place(keepClear.topLeft(), size);
-        if (side == 0)
-            place.moveLeft(rooms[0].left());
-        else if (side == 1)
-            place.moveRight(rooms[1].right());
-        else if (side == 2)
-            place.moveTop(rooms[2].top());
-        else
-            place.moveBottom(rooms[3].bottom());
-        return onScreen(place, rooms[side]);
+        return onScreen(QRect(keepClear.topLeft(), size), rooms[side]);
     };
     for (const QSize& size : {frame, frame.boundedTo(smallest)}) {
         for (std::size_t side = 0; side < rooms.size(); ++side) {

@@ -13,11 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-// The most words a list holds; the pending flags have a slot for each.
-constexpr int MostWords = 30;
-} // namespace
-
 Main::Main(Program& program)
     : program_(program) {
     connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
@@ -39,7 +34,7 @@ bool Main::StartPass() {
     shared.ErrorCount = 0;
     WordNumber = 0;
     // A count outside the list's bounds would draw slots that hold no word, for ever.
-    shared.PracticeTotal = static_cast<qint16>(std::clamp(shared.WordCount - 1, 0, MostWords));
+    shared.PracticeTotal = static_cast<qint16>(std::clamp(shared.WordCount - 1, 0, int(MostWords)));
     Progress = 0;
     for (int slot = 1; slot <= shared.PracticeTotal; ++slot)
         shared.WordPending[static_cast<std::size_t>(slot)] = 1;

@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 
+#include <mutex>
+
 namespace {
 // Read-only static text: nothing to select, no caret, no attributes, and no character with a place
 // of its own on the screen, since the spelt-out text is longer than the caption drawn.
@@ -65,9 +67,6 @@ QAccessibleInterface* accessibleFittingLabel(const QString& className, QObject* 
 } // namespace
 
 void installAccessibleFittingLabel() {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFittingLabel);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(accessibleFittingLabel); });
 }

@@ -3,7 +3,9 @@
 #include "OptionButton.h"
 
 #include <QAccessibleWidget>
+
 #include <QRegularExpression>
+#include <mutex>
 
 namespace {
 class AccessibleOptionButton : public QAccessibleWidget {
@@ -52,9 +54,6 @@ QAccessibleInterface* accessibleOptionButton(const QString& className, QObject* 
 } // namespace
 
 void installAccessibleOptionButton() {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleOptionButton);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(accessibleOptionButton); });
 }

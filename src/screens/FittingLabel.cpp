@@ -1,11 +1,12 @@
 #include "FittingLabel.h"
 
+#include "core/Characters.h"
+
 #include <QAccessible>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
 #include <QStyle>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -26,18 +27,10 @@ FittingLabel::FittingLabel(QWidget* parent)
 }
 
 QString FittingLabel::spokenText() const {
-    const QString caption = text();
     //: What a screen reader says for a hidden letter when it spells a word: "c blank t".
     const QString blank = tr("blank");
-    QStringList spoken;
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, caption);
-    qsizetype start = 0;
-    for (qsizetype end = characters.toNextBoundary(); end != -1;
-         end = characters.toNextBoundary()) {
-        const QString character = caption.mid(start, end - start);
-        spoken.append(character == QLatin1String(" ") ? blank : character);
-        start = end;
-    }
+    QStringList spoken = characters(text());
+    std::replace(spoken.begin(), spoken.end(), QStringLiteral(" "), blank);
     return spoken.join(u' ');
 }
 

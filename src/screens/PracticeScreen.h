@@ -17,6 +17,9 @@ class PracticeScreen : public ScreenWindow {
 public:
     PracticeScreen();
 
+    // Has Qt load this window's fonts, which it otherwise loads when the window first appears.
+    static void loadFonts();
+
     QPushButton* Command1 = nullptr;
     QLineEdit* TWord = nullptr;
     QLabel* Label1 = nullptr;

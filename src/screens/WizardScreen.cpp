@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "OptionButton.h"
+#include "PracticeScreen.h"
 #include "ScreenFont.h"
 #include "Twips.h"
 
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 WizardScreen::WizardScreen()
     : ScreenWindow("frmWizard", QStringLiteral("Tovrin"), twipsRect(1140, 1635, 6690, 5775),
@@ -110,5 +112,17 @@ void WizardScreen::enableUncoveredPages() {
                                   stacking.indexOf(other) > stacking.indexOf(page) &&
                                   other->geometry().contains(page->geometry()));
         page->setEnabled(!covered);
+    }
+}
+
+void WizardScreen::paintEvent(QPaintEvent* event) {
+    ScreenWindow::paintEvent(event);
+    // The practice window's fonts are sizes and weights the wizard does not use, and Qt loads a
+    // font on first use: in the practice window's first appearance, that made it late. Once the
+    // wizard is on the screen they load in idle time, which the user does not notice; not before,
+    // where they would hold up the wizard itself.
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &PracticeScreen::loadFonts);
     }
 }

@@ -49,9 +49,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Only the page in front takes the keyboard: a page lying under another stays on show but is
     // disabled, so that Tab never moves the focus to a control that no one can see.
     void enableUncoveredPages();
+
+    bool painted_ = false;
 };

@@ -68,32 +68,27 @@ bool readReadme(const QString& path, QString& text, QString& reason) {
 }
 
 QString readmeDisplayText(const QString& text) {
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     QString shown;
-    shown.reserve(text.size() + text.size() / LongestShownLine + 1);
+    shown.reserve(lines.size() + lines.size() / LongestShownLine + 1);
     qsizetype lineLength = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t code = text[i].unicode();
-        if (code == u'\r' || code == u'\n') {
-            shown.append(u'\n');
-            lineLength = 0;
-            if (code == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            continue;
-        }
+    for (const QChar character : std::as_const(lines)) {
+        const char16_t code = character.unicode();
         // Never between the two halves of a surrogate pair.
-        if (lineLength >= LongestShownLine && !QChar::isLowSurrogate(code)) {
+        if (code != u'\n' && lineLength >= LongestShownLine && !character.isLowSurrogate()) {
             shown.append(u'\n');
             lineLength = 0;
         }
-        ++lineLength;
-        if (code == u'\t')
-            shown.append(QChar(code));
+        lineLength = code == u'\n' ? 0 : lineLength + 1;
+        if (code == u'\n' || code == u'\t')
+            shown.append(character);
         else if (code < 0x20)
             shown.append(QChar(char16_t(0x2400 + code)));
         else if (code == 0x7F)
             shown.append(QChar(char16_t(0x2421)));
         else
-            shown.append(QChar(code));
+            shown.append(character);
     }
     return shown;
 }

@@ -2,6 +2,7 @@
 
 #include "core/Characters.h"
 #include "core/EightBitText.h"
+#include "core/MODULE11.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr qsizetype MaxWords = 30;
-constexpr qsizetype MaxCharacters = 20;
 constexpr qint64 ReadLimit = 64 * 1024;
 constexpr qint64 ChunkSize = 4096;
 // Twenty characters take at most this many bytes, even as emoji sequences with combining marks;
@@ -24,14 +23,6 @@ bool isBlank(char byte) {
 
 bool isLineEnd(char byte) {
     return byte == '\r' || byte == '\n';
-}
-
-// Whether Windows-1252 bytes would be read back as something else: a non-ASCII run that
-// happens to be valid UTF-8 (the bytes of "Ã©" read as "é").
-bool readsBackAsUtf8(const QByteArray& bytes) {
-    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(),
-                                   [](char b) { return static_cast<unsigned char>(b) < 0x80; });
-    return !ascii && isValidUtf8(bytes);
 }
 
 // Splits the bytes into fields as they arrive and keeps the words among them.
@@ -119,9 +110,9 @@ private:
         const QString text = decodeUtf8OrWindows1252(field_);
         if (controlByte_ || hasControlCharacter(text))
             ++reading_.withControlCharacters;
-        else if (overLong_ || characterCount(text) > MaxCharacters)
+        else if (overLong_ || characterCount(text) > LongestWord)
             ++reading_.tooLong;
-        else if (reading_.words.size() == MaxWords)
+        else if (reading_.words.size() == MostWords)
             reading_.moreThanAList = true;
         else
             reading_.words.append(text);
@@ -157,16 +148,9 @@ QString withControlCharacters(int count) {
 } // namespace
 
 QByteArray writeWordList(const QStringList& words) {
-    QList<QByteArray> encoded;
-    bool eightBit = true;
-    for (const QString& word : words) {
-        std::optional<QByteArray> bytes = encodeWindows1252(word);
-        eightBit = eightBit && bytes && !readsBackAsUtf8(*bytes);
-        encoded.append(bytes.value_or(QByteArray()));
-    }
     QByteArray file;
-    for (qsizetype i = 0; i < words.size(); ++i)
-        file += '"' + (eightBit ? encoded[i] : words[i].toUtf8()) + "\"\r\n";
+    for (const QByteArray& word : encodeEightBit(words))
+        file += '"' + word + "\"\r\n";
     return file;
 }
 

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 frmWizard::frmWizard(Program& program)
     : program_(program) {
     connect(Command1, &QPushButton::clicked, this, &frmWizard::Command1_Click);
@@ -97,8 +99,7 @@ void frmWizard::Done() {
         Restarted = true;
         butNext->setText(tr("Next >"));
         shared.WordCount = 0;
-        for (std::size_t slot = 1; slot < shared.WordList.size(); ++slot)
-            shared.WordList[slot].clear();
+        std::fill(shared.WordList.begin() + 1, shared.WordList.end(), QString());
         Word->clear();
         Form_Load();
         return;
@@ -180,8 +181,9 @@ void frmWizard::showPage(qint16 step) {
 void frmWizard::CheckWords1() {
     const MODULE11& shared = program_.shared;
     QString text;
-    for (std::size_t slot = 1; slot <= 30 && shared.WordList[slot] != QLatin1String("Done"); ++slot)
-        text += shared.WordList[slot] + QLatin1String("\r\n");
+    for (auto slot = shared.WordList.begin() + 1;
+         slot != shared.WordList.begin() + 1 + MostWords && *slot != EndMarker; ++slot)
+        text += *slot + QLatin1String("\r\n");
     CheckWords->setPlainText(text);
 }
 

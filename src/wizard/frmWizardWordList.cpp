@@ -15,8 +15,8 @@
 #include <QLineEdit>
 
 namespace {
-constexpr qint16 FullListCount = 31;
-const QString EndMarker = QStringLiteral("Done");
+// The count of a list that holds as many words as a list can.
+constexpr qint16 FullListCount = MostWords + 1;
 } // namespace
 
 void frmWizard::Command1_Click() {
@@ -48,11 +48,11 @@ bool frmWizard::refuseWord(const QString& word, WordLength length) {
         return true;
     }
     const qsizetype count = characterCount(word);
-    if (count > 20) {
+    if (count > LongestWord) {
         program_.message(tr("Maximum word length is 20 letters.  Choose another word."));
         return true;
     }
-    if (length == WordLength::AtLeastTwo && count < 2) {
+    if (length == WordLength::AtLeastTwo && count < ShortestTypedWord) {
         program_.message(tr("Words must have at least 2 letters.  Choose another word."));
         return true;
     }
@@ -99,10 +99,6 @@ bool frmWizard::chooseListFile() {
 void frmWizard::SaveList() {
     if (!chooseListFile())
         return;
-    const MODULE11& shared = program_.shared;
-    QStringList words;
-    for (qint16 slot = 1; slot < shared.WordCount; ++slot)
-        words.append(shared.WordList[slot]);
     const QString name = CommonDialog1.FileName;
     // The dialog starts on the list chosen last, so one Enter would otherwise replace it.
     const QFileInfo existing(name);
@@ -112,7 +108,7 @@ void frmWizard::SaveList() {
                          Platform::Icon::Exclamation) != Platform::Answer::Yes)
         return;
     QString reason;
-    if (!saveAtomically(name, writeWordList(words), reason))
+    if (!saveAtomically(name, writeWordList(listedWords(program_.shared)), reason))
         program_.message(tr("The list could not be saved as %1 (%2).  Any earlier "
                             "file of that name is unchanged.")
                              .arg(QDir::toNativeSeparators(name), reason),

@@ -1,7 +1,7 @@
 // Saving over a list: the earlier file is replaced whole or not at all, and a disk that fails at
 // any step, the last sync and the close included, is reported.
 
-#include "TestFiles.h"
+#include "TestSession.h"
 #include "core/AtomicSave.h"
 
 #include <QDir>

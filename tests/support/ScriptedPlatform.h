@@ -9,16 +9,15 @@
 
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <random>
 
 class QDialog;
 
-// A platform for tests: it records every request and answers from a script; its random numbers
-// come from a script too, then from a fixed seed, so every run draws the same. A modal box or
-// window that the script does not expect fails the current test at once and is answered with
-// No (or OK, or a cancelled dialog), so that no test ever blocks.
+// A platform for tests: it records every request and hands each to whoever plays the user; its
+// random numbers come from a queue, then from a fixed seed, so every run draws the same. A request
+// that no one answers fails the current test and is answered with No (or OK, or a cancelled
+// dialog, or the window closed), so that no test ever blocks.
 class ScriptedPlatform final : public Platform {
 public:
     struct Message {
@@ -27,27 +26,17 @@ public:
         Buttons buttons;
         Icon icon;
         QRect keepClear;
+        // What the player noted while the box was open.
+        QString seen;
     };
 
-    // The next message box is answered with `answer`; `whileOpen` runs while it is open.
-    void answer(Answer answer, std::function<void()> whileOpen = {});
-    // The next file dialog returns `name`, or is cancelled when there is none.
-    void chooseFile(std::optional<QString> name);
-    // The next modal window is driven by `drive`, which must close it.
-    void driveModal(std::function<void(QDialog&)> drive);
-    // The next calls of random() return these numbers, each in [0, 1), in order; after them the
-    // fixed-seed generator takes over.
-    void queueRandom(std::initializer_list<double> numbers);
-    void queueRandom(const QList<double>& numbers);
-    // Starts the generator that follows the queued numbers on another fixed seed.
-    void seedRandom(std::uint64_t seed) { generator_.seed(seed); }
-
-    // How many scripted answers and queued random numbers were never asked for.
-    int unusedAnswers() const;
+    std::function<Answer(Message&)> onMessage;
+    std::function<std::optional<QString>(const CommonDialog&)> onOpen;
+    std::function<void(QDialog&)> onModal;
+    std::deque<double> randoms;
 
     QList<Message> messages;
     QList<CommonDialog> fileDialogs;
-    int modalWindows = 0;
     qsizetype reseeds = 0;
     // Every text said, in order; an empty one where speech was cut off.
     QStringList said;
@@ -63,13 +52,5 @@ public:
     void endProgram() override;
 
 private:
-    struct ScriptedAnswer {
-        Answer answer;
-        std::function<void()> whileOpen;
-    };
-    std::deque<ScriptedAnswer> answers_;
-    std::deque<std::optional<QString>> files_;
-    std::deque<std::function<void(QDialog&)>> modals_;
-    std::deque<double> randoms_;
     std::mt19937_64 generator_{20261206};
 };

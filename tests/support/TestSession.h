@@ -3,30 +3,84 @@
 #include "ScriptedPlatform.h"
 #include "core/Program.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
-#include <memory>
+#include <functional>
 
-// A program on the scripted platform, as a test drives it.
-struct TestSession {
+class frmWizard;
+
+// A program on the scripted platform, and a user who plays it from a script. Steps are separated
+// by ";", each a verb and, after ":", its argument:
+//   start                   the program starts
+//   next back cancel esc    the wizard's buttons; esc is the Escape key
+//   o1 .. o5                a click on Option1 .. Option5; dbl1 .. a double-click; ax1 .. the
+//                           screen reader's Toggle action
+//   add:W  box:W            W in the wizard's word box, then "&Next Word" pressed (add) or not;
+//                           box:W puts W in the recall window's box where that is open
+//   list:W W  count:N       the shared list holds these words; WordCount is N
+//   practice                the practice window opens
+//   t:W  r:W  rx            W typed and Done pressed in the practice window (t) or the recall
+//                           window (r); rx closes the recall window with its close box
+//   f5                      the repeat key pressed in the recall window where that is open, else
+//                           in the practice window
+//   rand:X,Y  e:N           the next random numbers; the error count is N
+//   put:N=B dir:N fifo:N    a file of the bytes B, a folder or a FIFO named N; a name that starts
+//                           with @ lies in the installed guide's folder
+//   guide:L  full           the installed guide is read in the language L; the disk is full from
+//                           here on
+//   close:N  visit:N        the window named N is closed with its close box; `visit` is called
+//                           with the window the state N names; seen:N calls it while the next box
+//                           is open
+// A message box with OK alone is answered at once; one with Yes and No takes the next step, "yes"
+// or "no"; a file dialog takes "file:N" or "nofile". While a box is open the steps "seen", "!"
+// (the program ends) and "!x" (the practice window is closed) that follow are played first. The
+// recall window plays the steps that follow until it has closed.
+class TestSession {
+public:
+    TestSession();
     ScriptedPlatform platform;
     Program program{platform};
+    QString installedFolder;
+    std::function<void(QWidget* window, const QString& state)> visit;
+
+    void play(const QString& script);
+    // Every message so far, each as a short code with what the practice window showed while it
+    // was open: "save?", "wrong[cat|cat|c-t|cot]", "sum(1,3)". Each code stands for one exact
+    // text, title, set of buttons and icon; a message that fits none fails the test. The current
+    // folder is named "." and the installed guide's "@".
+    QString told() const;
+
+private:
+    void step(const QString& step);
+    Platform::Answer answer(ScriptedPlatform::Message& message);
+    QStringList steps_;
 };
 
-// Ends a test's session: fails the test if a scripted answer was never asked for or a window is
-// left once the program is gone.
+// Ends `session`'s program: fails the test if a step was never played or a window is left.
 void endSession(std::unique_ptr<TestSession>& session);
-
-// Lets closed windows finish their deferred deletion, then fails the test if any top-level
-// widget is left.
 void verifyNoWindowLeft();
 
-// Gives `window` the keyboard, as a window manager does for the window a user turns to: the focus,
-// and with it the default button, moves only in the active window. False if it never became
-// active.
+// The windows in each state a user meets them in, the practice with the longest word among them:
+// `visit` is called with each window and a name for its state ("wizard-2-typing"). Returns every
+// message shown on the way.
+QList<ScriptedPlatform::Message>
+tourWindows(const std::function<void(QWidget* window, const QString& state)>& visit);
+
+// Gives `window` the keyboard, as a window manager does for the window a user turns to. False if
+// it never became active.
 bool activate(QWidget* window);
+// Which wizard page the user sees: the frame at the front where the pages lie, or -1.
+int pageOnTop(frmWizard* wizard);
+// Types `text` into `widget` key by key, as a keyboard would (any characters, not only ASCII).
+void typeText(QWidget* widget, const QString& text);
+// Creates or replaces the file at `path` with exactly `bytes`.
+void writeFile(const QString& path, const QByteArray& bytes);
+// The file's bytes, or "(missing)".
+QByteArray readFile(const QString& path);
 
 // The control named `name` inside `window`; fails the test (and returns null) without one.
 template <class Control> Control* control(QWidget* window, const QString& name) {

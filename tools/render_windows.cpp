@@ -2,7 +2,7 @@
 // the command line, in the desktop's language as the program itself takes it. The readme viewer
 // shows the readme.txt of the current folder.
 
-#include "WindowTour.h"
+#include "TestSession.h"
 #include "core/Translations.h"
 
 #include <QApplication>

@@ -1,0 +1,238 @@
+// The real desktop platform, in the application's own event loop: a whole session played with the
+// keyboard alone through Qt's message boxes and file dialog and the modal recall window; the
+// random generator; ending the program while a box is open.
+
+#include "TestSession.h"
+#include "core/DesktopPlatform.h"
+#include "practice/Main.h"
+#include "screens/FittingLabel.h"
+#include "wizard/Form5.h"
+#include "wizard/StartProgram.h"
+
+#include <QAccessible>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// Plays a user at the keyboard: at each turn of whichever event loop runs, modal loops included,
+// when the window or box in front is the one the next step expects (a window's name, the start of
+// a box's text, or "file" for the file dialog), gives it the keyboard and presses that step's keys
+// on whatever has the focus: a Qt key name ("Return", "Tab"), "text:T" typed, "tab:N" Tab until
+// the control N has the focus, "word" the word being practised typed, or "see:N=T", a check that
+// the control N reads T. What each box and file dialog showed is kept; a step that never comes
+// ends the program.
+class Keyboard : public QObject {
+public:
+    Keyboard(Program& program, const QStringList& steps)
+        : program_(program)
+        , steps_(steps) {
+        connect(&turns_, &QTimer::timeout, this, &Keyboard::turn);
+        turns_.start(0);
+    }
+    QStringList seen;
+    QStringList failures;
+
+private:
+    void turn() {
+        QWidget* front = QApplication::activeModalWidget();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!front && window->isVisible())
+                front = window;
+        if (pending_ || !front || steps_.isEmpty())
+            return;
+        if (++idle_ > 100000)
+            return fail("stalled before " + steps_.first());
+        if (QApplication::activeWindow() != front)
+            return front->activateWindow();
+        auto* box = qobject_cast<QMessageBox*>(front);
+        auto* dialog = qobject_cast<QFileDialog*>(front);
+        const QString shown = box ? box->text() : dialog ? "file" : front->objectName();
+        if (!shown.startsWith(steps_.first().section(u'|', 0, 0)))
+            return;
+        if (box)
+            see(box);
+        if (dialog)
+            seen.append(dialog->nameFilters().join(u',') + " " + dialog->selectedNameFilter() +
+                        " " +
+                        (QFileInfo(dialog->selectedFiles().value(0)).isFile()
+                             ? QFileInfo(dialog->selectedFiles().value(0)).fileName()
+                             : QString()));
+        const QStringList keys =
+            steps_.takeFirst().section(u'|', 1).split(u' ', Qt::SkipEmptyParts);
+        pending_ = true;
+        idle_ = 0;
+        QTimer::singleShot(0, this, [this, keys] {
+            pending_ = false;
+            for (const QString& key : keys)
+                press(key);
+        });
+    }
+
+    // A box: its title, its buttons and icon (? for Yes and No, ! for the exclamation), shown as
+    // plain text, announced as an alert with its text, and clear of the practice's large lines.
+    void see(QMessageBox* box) {
+        const QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(box);
+        if (box->textFormat() != Qt::PlainText || alert->role() != QAccessible::AlertMessage ||
+            alert->text(QAccessible::Description) != box->text())
+            fail("not plain, or not heard: " + box->text());
+        if (const Main* practice = program_.practice.get();
+            practice && (box->windowTitle() == "Right" || box->windowTitle() == "Wrong") &&
+            box->frameGeometry().intersects(QRect(practice->mapToGlobal(QPoint()),
+                                                  practice->CorrectWord->geometry().bottomRight())))
+            fail("over the large lines: " + box->text());
+        seen.append(box->windowTitle() + (box->button(QMessageBox::Yes) ? "?" : "") +
+                    (box->icon() == QMessageBox::Warning ? "!" : ""));
+    }
+
+    void press(const QString& key) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return fail("nothing has the keyboard focus for " + key);
+        if (key.startsWith("text:") || key == "word")
+            return typeText(focus, key == "word" ? program_.shared.PracticeWord : key.mid(5));
+        if (key.startsWith("tab:")) {
+            for (int tabs = 0; tabs < 12 && QApplication::focusWidget()->objectName() != key.mid(4);
+                 ++tabs)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget()->objectName() != key.mid(4))
+                fail("Tab never reaches " + key.mid(4));
+        } else if (key.startsWith("see:")) {
+            const QWidget* read =
+                focus->window()->findChild<QWidget*>(key.section(u'=', 0, 0).mid(4));
+            const QString text =
+                read->property(read->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
+            if (text != key.section(u'=', 1))
+                fail(key + " reads " + text);
+        } else {
+            const int code = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + key).toLatin1());
+            QTest::keyClick(focus, Qt::Key(code));
+        }
+    }
+
+    void fail(const QString& why) {
+        failures.append(why);
+        turns_.stop();
+        program_.end();
+    }
+
+    Program& program_;
+    QStringList steps_;
+    QTimer turns_;
+    bool pending_ = false;
+    int idle_ = 0;
+};
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    DesktopPlatform platform;
+    // The user's home and settings: nothing is ever written there.
+    QTemporaryDir home, elsewhere;
+
+private slots:
+    void initTestCase() {
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+        // The font cache is the system's business, not the program's.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(elsewhere.path()));
+    }
+
+    void cleanup() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        verifyNoWindowLeft();
+        QCOMPARE(
+            QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+
+    // A whole session with the keyboard alone. A list typed, a word of it not ASCII; the file
+    // dialog cancelled once, then given a name; No and Restart; the list loaded back, the dialog
+    // starting on its name; Yes and Finished; every word practised through its recall, one attempt
+    // wrong; No at the end.
+    void keyboardSession() {
+        QTemporaryDir folder;
+        Program program(platform);
+        QStringList steps{
+            "frmWizard|Return",
+            u"frmWizard|text:cat Return text:dog Return text:été tab:butNext Return"_qs,
+            "Save Your List?|Return",
+            "file|Escape",
+            "frmWizard|tab:butBack Return tab:butNext Return",
+            "Save Your List?|Return",
+            "file|text:" + folder.filePath("words.tvr") + " Return",
+            "frmWizard|tab:Option4 Down see:butNext=Restart tab:butNext Return",
+            "frmWizard|tab:Option2 Up tab:butNext Return",
+            "file|Return",
+            u"frmWizard|see:CheckWords=cat\ndog\nété\n tab:Option5 Up see:butNext=Finished tab:butNext Return"_qs,
+            "Students|Return",
+            "Main|text:x Return",
+            "Wrong|Return"};
+        for (int word = 0; word < 3; ++word)
+            steps << "Main|word Return"
+                  << "Right|Return"
+                  << "Main|word Return"
+                  << "Right|Return"
+                  << "Form1|word Return"
+                  << "You Now|Return";
+        steps << "You Made 1 Errors on the 3 words.  More Practice|Escape";
+        Keyboard keyboard(program, steps);
+        startProgram(program);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY2(keyboard.failures.isEmpty(), qPrintable(keyboard.failures.join("; ")));
+        QCOMPARE(readFile(folder.filePath("words.tvr")), "\"cat\"\r\n\"dog\"\r\n\"\xE9t\xE9\"\r\n");
+        const QString dialog = "All files (*),Tovrin Files (*.tvr) Tovrin Files (*.tvr) ";
+        QCOMPARE(
+            keyboard.seen,
+            QStringList({"Tovrin?", dialog, "Tovrin?", dialog, dialog + "words.tvr", "Tovrin",
+                         "Wrong!", "Right!", "Right!", "Congratulations", "Right!", "Right!",
+                         "Congratulations", "Right!", "Right!", "Congratulations", "Finished??"}));
+    }
+
+    // Every number in [0, 1) and spread over all of it; reseeding starts another sequence.
+    void randomNumbers() {
+        DesktopPlatform unchanged = platform;
+        DesktopPlatform reseeded = platform;
+        reseeded.reseedFromClock();
+        double low = 1.0, high = 0.0, sum = 0.0;
+        bool differs = false;
+        for (int i = 0; i < 10000; ++i) {
+            const double x = platform.random();
+            QVERIFY(x >= 0.0 && x < 1.0);
+            low = std::min(low, x);
+            high = std::max(high, x);
+            sum += x;
+            differs = differs || reseeded.random() != unchanged.random();
+        }
+        QVERIFY(low < 0.01 && high > 0.99 && std::abs(sum / 10000 - 0.5) < 0.05 && differs);
+    }
+
+    // Ending the program with a box open leaves every loop and shows nothing more; the readme
+    // viewer, open beside, closes too.
+    void endingInsideAMessageBoxLeavesEveryLoop() {
+        Program program(platform);
+        QPointer<Form5> viewer = program.readme.use();
+        viewer->show();
+        Platform::Answer answer = Platform::Answer::Yes;
+        QTimer::singleShot(0, &program, [&] {
+            QTimer::singleShot(0, &program, [&] { program.end(); });
+            answer = program.message("Start the practice?", Platform::Buttons::YesNo);
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(answer, Platform::Answer::No);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(viewer.isNull() && program.hasEnded());
+        QCOMPARE(program.message("Again?", Platform::Buttons::Ok), Platform::Answer::Ok);
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
