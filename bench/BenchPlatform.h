@@ -7,8 +7,9 @@
 #include <QRandomGenerator>
 
 // The benchmark's platform: every message box is answered at once with OK or Yes, the file
-// dialog chooses `fileName`, a modal window closes at once, and the random numbers come from a
-// fixed seed. It needs no script, so an action can be repeated as often as the timing wants.
+// dialog chooses `fileName`, a modal window closes at once, the random numbers come from a fixed
+// seed, and nothing is said. It needs no script, so an action can be repeated as often as the
+// timing wants.
 class BenchPlatform final : public Platform {
 public:
     QString fileName;
@@ -23,6 +24,7 @@ public:
     void showModal(QDialog& window) override { window.close(); }
     double random() override { return generator_.generateDouble(); }
     void reseedFromClock() override {}
+    void say(const QString&) override {}
     void endProgram() override {}
 
 private:

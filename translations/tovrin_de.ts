@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovrin [--no-speech]
+The day&apos;s spelling practice: a teacher types a list of words, and a
+child practises them until they can be typed from memory.
+
+  --no-speech   do not say the words aloud
+  -h, --help    show this help and end
+</source>
+        <extracomment>The help in a terminal. The command and its options stay as they are; the lines are at most 72 characters long.</extracomment>
+        <translation>Aufruf: tovrin [--no-speech]
+Die tägliche Rechtschreibübung: Eine Lehrkraft tippt eine Liste von
+Wörtern ein, und ein Kind übt sie, bis es sie auswendig tippen kann.
+
+  --no-speech   die Wörter nicht laut sprechen
+  -h, --help    diese Hilfe zeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>tovrin: unknown option %1</source>
+        <extracomment>In a terminal, before the help: %1 is what was typed.</extracomment>
+        <translation>tovrin: unbekannte Option %1</translation>
+    </message>
+</context>
+<context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
@@ -134,6 +159,14 @@
     <message>
         <source>it is not a regular file</source>
         <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SayAgainKey</name>
+    <message>
+        <source>Press F5 to hear the word again.</source>
+        <extracomment>The tooltip of the practice and recall windows: F5 says the word on show again.</extracomment>
+        <translation>Mit F5 hörst du das Wort noch einmal.</translation>
     </message>
 </context>
 <context>

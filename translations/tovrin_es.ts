@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tovrin [--no-speech]
+The day&apos;s spelling practice: a teacher types a list of words, and a
+child practises them until they can be typed from memory.
+
+  --no-speech   do not say the words aloud
+  -h, --help    show this help and end
+</source>
+        <extracomment>The help in a terminal. The command and its options stay as they are; the lines are at most 72 characters long.</extracomment>
+        <translation>Uso: tovrin [--no-speech]
+La práctica de ortografía del día: un maestro escribe una lista de
+palabras, y un niño las practica hasta saber escribirlas de memoria.
+
+  --no-speech   no decir las palabras en voz alta
+  -h, --help    mostrar esta ayuda y salir
+</translation>
+    </message>
+    <message>
+        <source>tovrin: unknown option %1</source>
+        <extracomment>In a terminal, before the help: %1 is what was typed.</extracomment>
+        <translation>tovrin: opción desconocida %1</translation>
+    </message>
+</context>
+<context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
@@ -134,6 +159,14 @@
     <message>
         <source>it is not a regular file</source>
         <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>SayAgainKey</name>
+    <message>
+        <source>Press F5 to hear the word again.</source>
+        <extracomment>The tooltip of the practice and recall windows: F5 says the word on show again.</extracomment>
+        <translation>Pulsa F5 para volver a oír la palabra.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "DesktopPlatform.h"
 
 #include "CommonDialog.h"
+#include "DesktopSpeech.h"
 #include "FileFilter.h"
 #include "MessageBox.h"
 
@@ -14,7 +15,8 @@
 #include <chrono>
 #include <cmath>
 
-DesktopPlatform::DesktopPlatform() {
+DesktopPlatform::DesktopPlatform(DesktopSpeech* speech)
+    : speech_(speech) {
     reseedFromClock();
     // Qt's file dialog keeps its folder history in the user's settings, where on a shared school
     // account the next pupil would find it. Pointed at a folder that cannot exist, the settings
@@ -74,6 +76,11 @@ double DesktopPlatform::random() {
 void DesktopPlatform::reseedFromClock() {
     generator_.seed(static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+void DesktopPlatform::say(const QString& text) {
+    if (speech_)
+        speech_->say(text);
 }
 
 void DesktopPlatform::endProgram() {

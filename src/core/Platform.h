@@ -7,7 +7,7 @@ class QDialog;
 struct CommonDialog;
 
 // Everything that a test cannot drive by itself: modal message boxes, the file dialog, modal
-// windows, random numbers and the end of the process. The program is handed one of these.
+// windows, random numbers, speech and the end of the process. The program is handed one of these.
 class Platform {
 public:
     enum class Buttons { Ok, YesNo };
@@ -28,6 +28,9 @@ public:
     // A pseudo-random number uniform in [0, 1).
     virtual double random() = 0;
     virtual void reseedFromClock() = 0;
+    // Says `text` aloud and returns at once, cutting off whatever is still being said; an empty
+    // text only cuts it off. Where nothing can speak, nothing is heard and nothing is shown.
+    virtual void say(const QString& text) = 0;
     // Leaves every event loop; the process then ends.
     virtual void endProgram() = 0;
 

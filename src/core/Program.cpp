@@ -42,6 +42,14 @@ void Program::reseedFromClock() {
     platform_.reseedFromClock();
 }
 
+void Program::say(const QString& word) {
+    platform_.say(word);
+}
+
+void Program::stopSaying() {
+    platform_.say(QString());
+}
+
 void Program::end() {
     if (ended_)
         return;

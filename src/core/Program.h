@@ -46,6 +46,10 @@ public:
     void showModal(QDialog& window);
     double random();
     void reseedFromClock();
+    // Says `word` aloud without waiting, cutting off what is still being said.
+    void say(const QString& word);
+    // Cuts off what is still being said.
+    void stopSaying();
 
     // Ends the program at once: every window closes, every event loop is left, nothing is asked.
     void end();

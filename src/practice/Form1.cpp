@@ -5,10 +5,18 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 Form1::Form1(Program& program)
     : program_(program) {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(SayAgain, &QShortcut::activated, this, &Form1::SayAgain_Activated);
+    // A word still being said when the window closes is cut off.
+    connect(this, &ScreenWindow::closed, &program_, &Program::stopSaying);
+}
+
+void Form1::SayAgain_Activated() {
+    program_.say(program_.shared.PracticeWord);
 }
 
 void Form1::Command1_Click() {

@@ -16,6 +16,7 @@ public:
 
 private:
     void Command1_Click();
+    void SayAgain_Activated();
 
     Program& program_;
     // The text last submitted.

@@ -9,12 +9,16 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
 Main::Main(Program& program)
     : program_(program) {
     connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
+    connect(SayAgain, &QShortcut::activated, this, &Main::SayAgain_Activated);
+    // A word still being said when the window closes is cut off.
+    connect(this, &ScreenWindow::closed, &program_, &Program::stopSaying);
 }
 
 void Main::Form_Load() {
@@ -65,6 +69,7 @@ void Main::NextWord() {
     ShownLetters = characters(shared.PracticeWord);
     WordLength = static_cast<qint32>(ShownLetters.size());
     Word->setText(shared.PracticeWord);
+    program_.say(shared.PracticeWord);
     ShownWord = shared.PracticeWord;
     LetterShown.fill(true, WordLength + 1);
 }
@@ -88,6 +93,11 @@ void Main::HideLetter() {
 
 void Main::Command1_Click() {
     CheckAttempt();
+}
+
+// The whole word, however many of its letters are hidden.
+void Main::SayAgain_Activated() {
+    program_.say(program_.shared.PracticeWord);
 }
 
 void Main::CheckAttempt() {
@@ -123,8 +133,10 @@ void Main::StartRecall() {
     TypedWord->clear();
     CorrectWord->clear();
     TWord->clear();
-    if (Form1* recall = program_.recall.use())
+    if (Form1* recall = program_.recall.use()) {
+        program_.say(program_.shared.PracticeWord);
         program_.showModal(*recall);
+    }
     if (stillOpen())
         NextWord();
 }

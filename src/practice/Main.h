@@ -10,9 +10,9 @@
 class Program;
 
 // The practice window, shown when the wizard hands its list over. Each pass takes every word of
-// the list once, in random order. Every right attempt hides one more letter of the word on show;
-// once the word has been typed right half as often as it has letters, it must be typed from
-// memory in the recall window.
+// the list once, in random order, and says each word as it shows it. Every right attempt hides one
+// more letter of the word on show; once the word has been typed right half as often as it has
+// letters, it is said again and must be typed from memory in the recall window.
 class Main : public PracticeScreen {
     Q_OBJECT
 
@@ -27,6 +27,7 @@ public:
 
 private:
     void Command1_Click();
+    void SayAgain_Activated();
     // The start message and the counters of a new pass, before its first word. False when the
     // practice is over meanwhile.
     bool StartPass();

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "FittingLabel.h"
+#include "SayAgainKey.h"
 #include "ScreenFont.h"
 #include "Twips.h"
 
@@ -42,6 +43,7 @@ PracticeScreen::PracticeScreen()
     Label1->setContentsMargins(0, 0, Label1->geometry().right() + 1 - TWord->geometry().left(), 0);
 
     setFocusOrder({TWord, Command1});
+    SayAgain = makeSayAgainKey(this);
 
     // A screen reader names the entry box by its label, and each large line by what it shows; the
     // line's text is its caption spelt out.

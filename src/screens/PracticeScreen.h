@@ -6,6 +6,7 @@ class FittingLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 
 // The practice window as it is when created: three large lines (the word, the correct word, the
 // marked attempt) above the entry box and the Done button. Each large line shows its whole text,
@@ -22,6 +23,8 @@ public:
     QPushButton* Command1 = nullptr;
     QLineEdit* TWord = nullptr;
     QLabel* Label1 = nullptr;
+    // Says the word again.
+    QShortcut* SayAgain = nullptr;
     FittingLabel* CorrectWord = nullptr;
     FittingLabel* TypedWord = nullptr;
     FittingLabel* Word = nullptr;

@@ -1,6 +1,7 @@
 #include "RecallScreen.h"
 
 #include "Controls.h"
+#include "SayAgainKey.h"
 #include "ScreenFont.h"
 #include "Twips.h"
 
@@ -20,6 +21,7 @@ RecallScreen::RecallScreen()
     Label1->setFont(screenFont(12, true));
 
     setFocusOrder({TypedWord, Label1, Command1});
+    SayAgain = makeSayAgainKey(this);
 
     // A screen reader names the entry box by the instruction above it.
     setAccessibleDescription(tr("Recall the word"));

@@ -146,8 +146,9 @@ def main():
         environment = dict(os.environ, DISPLAY=":" + os.read(read_end, 16).decode().strip(),
                            QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         with tempfile.TemporaryDirectory() as folder:
-            program = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=folder,
-                                       env=environment)
+            # The screen reader is the one who speaks here.
+            program = subprocess.Popen([os.path.abspath(sys.argv[1]), "--no-speech"],
+                                       cwd=folder, env=environment)
             try:
                 app = wait("the program on the bus", lambda type, role, _, __, child:
                            type == "object:children-changed:add"

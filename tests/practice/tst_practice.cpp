@@ -8,6 +8,7 @@
 #include "screens/FittingLabel.h"
 #include "wizard/Form5.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -36,27 +37,34 @@ private slots:
     void scripts_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
+        // Every word said, in order, "/" where speech was cut off: each word as it comes up, again
+        // as its recall opens and at the repeat key, always whole; nothing after the end.
+        QTest::addColumn<QString>("said");
         // Each word once a pass, in the order drawn: a slot drawn before is drawn again. Each draw
         // is followed by the one letter a two-letter word has hidden.
         QTest::newRow("in list order")
             << "list:ab cd ef;rand:0,0,0.4,0,0.9,0;practice;t:ab;r:ab;t:cd;r:cd;t:ef;r:ef;no"
             << "start | right[ab|ab||ab] | congrats(ab) | right[cd|cd||cd] | congrats(cd) | "
                "right[ef|ef||ef] | "
-               "congrats(ef) | sum(0,3) ended, reseeded 4";
+               "congrats(ef) | sum(0,3) ended, reseeded 4"
+            << "ab ab / cd cd / ef ef / /";
         QTest::newRow("a slot drawn before is drawn again")
             << "list:ab cd "
                "ef;rand:0.5,0,0.5,0,0,0.6,0.1,0.99,0;practice;t:cd;r:cd;t:ab;r:ab;t:ef;r:ef;no"
             << "start | right[cd|cd||cd] | congrats(cd) | right[ab|ab||ab] | congrats(ab) | "
                "right[ef|ef||ef] | "
-               "congrats(ef) | sum(0,3) ended, reseeded 4";
+               "congrats(ef) | sum(0,3) ended, reseeded 4"
+            << "cd cd / ab ab / ef ef / /";
         // One more letter hidden at each right attempt, chosen among those still shown; the recall
         // after the attempt that leaves half the word, rounded up, typed. A wrong attempt changes
         // neither; it shows the word with the attempt marked under it while the message is open.
         QTest::newRow("five letters")
-            << "list:house;rand:0,0.5,0.5,0,0.9;practice;t:house;t:hose;t:house;t:house;r:house;no"
+            << "list:house;rand:0,0.5,0.5,0,0.9;practice;t:house;f5;t:hose;t:house;t:house;f5;"
+               "r:house;no"
             << "start | right[house|house||house] | wrong[ho se|house|ho---|hose] | right[ho "
                "se|house||house] | "
-               "right[ o se|house||house] | congrats(house) | sum(1,1) ended, reseeded 2";
+               "right[ o se|house||house] | congrats(house) | sum(1,1) ended, reseeded 2"
+            << "house house house house / /";
         QTest::newRow("a combining accent and an emoji are hidden whole")
             << u"list:nai\u0308ve "
                u"🐱a;rand:0,0.5,0,0.99,0;practice;t:nai\u0308ve;t:nai\u0308ve;t:nai\u0308ve;"
@@ -65,7 +73,8 @@ private slots:
                u"ve|nai\u0308ve||nai\u0308ve] | "
                u"right[ a ve|nai\u0308ve||nai\u0308ve] | congrats(nai\u0308ve) | right[🐱a|🐱a||🐱a] "
                u"| "
-               u"congrats(🐱a) | sum(0,2) ended, reseeded 3"_qs;
+               u"congrats(🐱a) | sum(0,2) ended, reseeded 3"_qs
+            << u"nai\u0308ve nai\u0308ve / 🐱a 🐱a / /"_qs;
         // No trimming, case counts, every wrong recall counts one error, the word shown only in
         // the message of a wrong recall; a recall closed with its close box counts none. Yes
         // starts another pass over the same words.
@@ -77,44 +86,57 @@ private slots:
                "right[ at|cat||cat] "
                "| sorry(cat) | sorry(cat) | congrats(cat) | sum(4,1) | start | right[cat|cat||cat] "
                "| "
-               "right[c t|cat||cat] | sum(0,1) ended, reseeded 4";
+               "right[c t|cat||cat] | sum(0,1) ended, reseeded 4"
+            << "cat cat / cat cat / /";
         // The error count stops at its top rather than wrap round.
         QTest::newRow("errors stop at their top")
             << "list:ab;rand:0,0;practice;e:32766;t:xy;t:ab;r:x;r:ab;no"
             << "start | wrong[ab|ab|--|xy] | right[ab|ab||ab] | sorry(ab) | congrats(ab) | "
                "sum(32767,1) ended, "
-               "reseeded 2";
+               "reseeded 2"
+            << "ab ab / /";
         // A list of no words asks at once; outside the list's rules, a word of no letters does not
         // hang the practice.
         QTest::newRow("no words") << "count:1;practice;yes;no"
-                                  << "start | sum(0,0) | start | sum(0,0) ended, reseeded 2";
+                                  << "start | sum(0,0) | start | sum(0,0) ended, reseeded 2"
+                                  << "/";
         QTest::newRow("a word of no letters") << "list:;rand:0;practice;t:;rx;no"
-                                              << "start | right | sum(0,1) ended, reseeded 2";
+                                              << "start | right | sum(0,1) ended, reseeded 2"
+                                              << "/ / / /";
         // The program ends, or the practice window is closed, while a handler is still on the
         // stack: nothing more is shown or drawn.
         QTest::newRow("ended during the start message") << "list:ab;practice;!"
-                                                        << "start ended, reseeded 0";
+                                                        << "start ended, reseeded 0"
+                                                        << "/";
         QTest::newRow("ended during Wrong") << "list:ab cd;rand:0;practice;t:xy;!"
-                                            << "start | wrong[ab|ab|--|xy] ended, reseeded 1";
+                                            << "start | wrong[ab|ab|--|xy] ended, reseeded 1"
+                                            << "ab /";
         QTest::newRow("ended during Right") << "list:ab cd;rand:0;practice;t:ab;!"
-                                            << "start | right[ab|ab||ab] ended, reseeded 1";
+                                            << "start | right[ab|ab||ab] ended, reseeded 1"
+                                            << "ab /";
         QTest::newRow("the practice window closed during Right")
             << "list:ab cd;rand:0;practice;t:ab;!x"
-            << "start | right[ab|ab||ab] ended, reseeded 1";
+            << "start | right[ab|ab||ab] ended, reseeded 1"
+            << "ab /";
         QTest::newRow("ended during Incorrect")
             << "list:ab cd;rand:0,0;practice;t:ab;r:x;!"
-            << "start | right[ab|ab||ab] | sorry(ab) ended, reseeded 1";
+            << "start | right[ab|ab||ab] | sorry(ab) ended, reseeded 1"
+            << "ab ab / /";
         QTest::newRow("ended during Congratulations")
             << "list:ab cd;rand:0,0;practice;t:ab;r:ab;!"
-            << "start | right[ab|ab||ab] | congrats(ab) ended, reseeded 1";
+            << "start | right[ab|ab||ab] | congrats(ab) ended, reseeded 1"
+            << "ab ab / /";
     }
     void scripts() {
         QFETCH(QString, script);
         QFETCH(QString, expected);
+        QFETCH(QString, said);
         session->play(script);
         QCOMPARE(session->told() + (session->platform.ended ? " ended" : "") +
                      QStringLiteral(", reseeded %1").arg(session->platform.reseeds),
                  expected);
+        QCOMPARE(session->platform.said.replaceInStrings(QRegularExpression("^$"), "/").join(u' '),
+                 said);
     }
 
     // Yes after Yes on a list of no words never nests any deeper. No ends the whole program,

@@ -54,6 +54,10 @@ void ScriptedPlatform::reseedFromClock() {
     ++reseeds;
 }
 
+void ScriptedPlatform::say(const QString& text) {
+    said.append(text);
+}
+
 void ScriptedPlatform::endProgram() {
     ended = true;
 }

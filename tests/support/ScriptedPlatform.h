@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -37,6 +38,8 @@ public:
     QList<Message> messages;
     QList<CommonDialog> fileDialogs;
     qsizetype reseeds = 0;
+    // Every text said, in order; an empty one where speech was cut off.
+    QStringList said;
     bool ended = false;
 
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
@@ -45,6 +48,7 @@ public:
     void showModal(QDialog& window) override;
     double random() override;
     void reseedFromClock() override;
+    void say(const QString& text) override;
     void endProgram() override;
 
 private:

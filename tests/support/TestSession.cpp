@@ -200,6 +200,11 @@ void TestSession::step(const QString& step) {
             return fail("no empty box for " + step);
         box->setText(argument);
         QTest::mouseClick(verb == "t" ? practice->Command1 : recall->Command1, Qt::LeftButton);
+    } else if (verb == "f5") {
+        QWidget* window = recall ? static_cast<QWidget*>(recall) : practice;
+        if (!window || !activate(window))
+            return fail("no window for " + step);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
     } else if (verb == "rx")
         recall->close();
     else if (verb == "rand")

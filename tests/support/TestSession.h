@@ -25,6 +25,8 @@ class frmWizard;
 //   practice                the practice window opens
 //   t:W  r:W  rx            W typed and Done pressed in the practice window (t) or the recall
 //                           window (r); rx closes the recall window with its close box
+//   f5                      the repeat key pressed in the recall window where that is open, else
+//                           in the practice window
 //   rand:X,Y  e:N           the next random numbers; the error count is N
 //   put:N=B dir:N fifo:N    a file of the bytes B, a folder or a FIFO named N; a name that starts
 //                           with @ lies in the installed guide's folder

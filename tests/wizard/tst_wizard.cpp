@@ -325,6 +325,8 @@ private slots:
         Main* practice = session->program.practice.get();
         QVERIFY(practice && practice->isVisible() && !practice->isModal());
         QCOMPARE(practice->Word->text(), "cat");
+        // Nothing was said in the wizard; the practice says its first word.
+        QCOMPARE(platform().said, QStringList{"cat"});
     }
 };
 
