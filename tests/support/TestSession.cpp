@@ -33,61 +33,41 @@ void fail(const QString& what) {
     QTest::qFail(qPrintable(what), __FILE__, __LINE__);
 }
 
-struct Known {
-    const char* text;
-    const char* code;
-    const char* title;
-    Buttons buttons;
-    Icon icon;
-};
-
-// Every message of the program, with its title, buttons and icon; %1 and %2 stand for any text.
-const Known Messages[] = {
-    {"Words must have at least 2 letters.  Choose another word.", "short", "Tovrin", Buttons::Ok,
-     Icon::None},
-    {"Maximum word length is 20 letters.  Choose another word.", "long", "Tovrin", Buttons::Ok,
-     Icon::None},
-    {"Words cannot contain a double quote.  Choose another word.", "quote", "Tovrin", Buttons::Ok,
-     Icon::None},
-    {"Words cannot contain tabs or line breaks.  Choose another word.", "control", "Tovrin",
-     Buttons::Ok, Icon::None},
-    {"No more words are allowed in this list, you already have 30.", "full", "STOP", Buttons::Ok,
-     Icon::None},
-    {"Save Your List?", "save?", "Tovrin", Buttons::YesNo, Icon::None},
-    {"%1 already exists.  Replace it?", "replace?(%1)", "Tovrin", Buttons::YesNo,
-     Icon::Exclamation},
-    {"The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged.",
-     "unsaved(%1, %2)", "Tovrin", Buttons::Ok, Icon::Exclamation},
-    {"The file readme.txt in the folder %1 cannot be shown (%2).", "unread(%1, %2)", "Tovrin",
-     Buttons::Ok, Icon::Exclamation},
-    {"%1 left out.%2", "left(%1 left out.%2)", "Tovrin", Buttons::Ok, Icon::None},
-    {"Students can now practice spelling the words", "start", "Tovrin", Buttons::Ok, Icon::None},
-    {"Right!", "right", "Right", Buttons::Ok, Icon::Exclamation},
-    {"Wrong! See The Missing Letters.  Each Dash is a Mistake", "wrong", "Wrong", Buttons::Ok,
-     Icon::Exclamation},
-    {"You Made %1 Errors on the %2 words.  More Practice", "sum(%1,%2)", "Finished?",
-     Buttons::YesNo, Icon::None},
-    {"You Now Know how to spell '%1'.", "congrats(%1)", "Congratulations", Buttons::Ok, Icon::None},
-    {"Sorry, Did you Concentrate?  The word was '%1'.", "sorry(%1)", "Incorrect", Buttons::Ok,
-     Icon::None},
-};
+// Every message of the program: its text (%1 and %2 stand for any text), its code, and its title
+// with "?" for Yes and No and "!" for the exclamation icon.
+const char* const Messages = R"(
+Words must have at least 2 letters.  Choose another word. ¦ short ¦ Tovrin
+Maximum word length is 20 letters.  Choose another word. ¦ long ¦ Tovrin
+Words cannot contain a double quote.  Choose another word. ¦ quote ¦ Tovrin
+Words cannot contain tabs or line breaks.  Choose another word. ¦ control ¦ Tovrin
+No more words are allowed in this list, you already have 30. ¦ full ¦ STOP
+Save Your List? ¦ save? ¦ Tovrin?
+%1 already exists.  Replace it? ¦ replace?(%1) ¦ Tovrin?!
+The list could not be saved as %1 (%2).  Any earlier file of that name is unchanged. ¦ unsaved(%1, %2) ¦ Tovrin!
+The file readme.txt in the folder %1 cannot be shown (%2). ¦ unread(%1, %2) ¦ Tovrin!
+%1 left out.%2 ¦ left(%1 left out.%2) ¦ Tovrin
+Students can now practice spelling the words ¦ start ¦ Tovrin
+Right! ¦ right ¦ Right!
+Wrong! See The Missing Letters.  Each Dash is a Mistake ¦ wrong ¦ Wrong!
+You Made %1 Errors on the %2 words.  More Practice ¦ sum(%1,%2) ¦ Finished??
+You Now Know how to spell '%1'. ¦ congrats(%1) ¦ Congratulations
+Sorry, Did you Concentrate?  The word was '%1'. ¦ sorry(%1) ¦ Incorrect
+)";
 
 QString code(const ScriptedPlatform::Message& message) {
-    for (const Known& known : Messages) {
-        const QString pattern = QRegularExpression::escape(QString::fromUtf8(known.text))
-                                    .replace(QLatin1String("\\%1"), QLatin1String("(.*)"))
-                                    .replace(QLatin1String("\\%2"), QLatin1String("(.*)"));
+    const QString shown = message.title + (message.buttons == Buttons::YesNo ? "?" : "") +
+                          (message.icon == Icon::Exclamation ? "!" : "");
+    for (const QString& line : QString::fromUtf8(Messages).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList known = line.split(QStringLiteral(" ¦ "));
+        const QString pattern =
+            QRegularExpression::escape(known[0]).replace("\\%1", "(.*)").replace("\\%2", "(.*)");
         const QRegularExpressionMatch match =
             QRegularExpression("^" + pattern + "$", QRegularExpression::DotMatchesEverythingOption)
                 .match(message.text);
         if (!match.hasMatch())
             continue;
-        if (message.title != known.title || message.buttons != known.buttons ||
-            message.icon != known.icon)
-            return "(title, buttons or icon of) " + message.text;
-        return QString::fromUtf8(known.code)
-                   .replace("%1", match.captured(1))
-                   .replace("%2", match.captured(2)) +
+        QString coded = known[2] == shown ? known[1] : "(as " + shown + ") " + known[1];
+        return coded.replace("%1", match.captured(1)).replace("%2", match.captured(2)) +
                message.seen;
     }
     return "(unknown) " + message.text;
@@ -168,7 +148,7 @@ void TestSession::step(const QString& step) {
             control<QPushButton>(wizard, "but" + verb.left(1).toUpper() + verb.mid(1)),
             Qt::LeftButton);
     else if (verb == "esc")
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(wizard->focusWidget() ? wizard->focusWidget() : wizard, Qt::Key_Escape);
     else if (verb.contains(QRegularExpression("^(o|dbl|ax)[1-5]$"))) {
         auto* option = control<OptionButton>(wizard, "Option" + verb.right(1));
         if (verb.startsWith("ax"))
@@ -294,6 +274,43 @@ tourWindows(const std::function<void(QWidget*, const QString&)>& visit) {
         messages += session.platform.messages;
     }
     return messages;
+}
+
+void addRows(const char* table) {
+    for (const QString& line : QString::fromUtf8(table).split(u'\n')) {
+        // An empty last column leaves the line ending in the separator's first half.
+        QStringList cells =
+            (line.endsWith(QStringLiteral(" ¦")) ? line + u' ' : line).split(QStringLiteral(" ¦ "));
+        if (line.trimmed().isEmpty())
+            continue;
+        QTestData& row = QTest::newRow(qPrintable(cells.takeFirst().trimmed()));
+        for (const QString& cell : std::as_const(cells)) {
+            QByteArray bytes;
+            QString text;
+            for (qsizetype i = 0; i < cell.size(); ++i) {
+                if (cell[i] != u'\\' || i + 1 == cell.size()) {
+                    text += cell[i];
+                    continue;
+                }
+                bytes += text.toUtf8();
+                text.clear();
+                const QChar kind = cell[++i];
+                const qsizetype digits = kind == u'x' ? 2 : kind == u'u' ? 4 : kind == u'U' ? 8 : 0;
+                const char32_t code = cell.mid(i + 1, digits).toUInt(nullptr, 16);
+                i += digits;
+                if (kind == u'x')
+                    bytes += char(code);
+                else if (digits)
+                    bytes += QString::fromUcs4(&code, 1).toUtf8();
+                else
+                    bytes += kind == u'r'   ? '\r'
+                             : kind == u'n' ? '\n'
+                             : kind == u't' ? '\t'
+                                            : char(kind.unicode());
+            }
+            row << bytes + text.toUtf8();
+        }
+    }
 }
 
 bool activate(QWidget* window) {

@@ -1,0 +1,210 @@
+// The program as a teacher and a student meet it, on the scripted platform: the wizard's pages and
+// buttons, typing, closing, saving and loading a list with real files, the review, the readme
+// viewer, the handover, the practice and the recall, what is said, and the end. Each row plays a
+// script (TestSession.h lists its steps) and compares all that the user then sees and hears, and
+// the files, in one line.
+
+#include "TestSession.h"
+#include "practice/Main.h"
+#include "screens/FittingLabel.h"
+#include "screens/OptionButton.h"
+#include "wizard/Form5.h"
+#include "wizard/StartProgram.h"
+#include "wizard/frmWizard.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The rows of the scripts table, in a file of their own: the meta-object compiler cannot read
+// them.
+extern const char* const ProgramScripts;
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSession> session;
+    // The current folder, where the readme is looked for and the lists are kept, and the folder of
+    // the guide installed with the program.
+    std::unique_ptr<QTemporaryDir> folder, installed;
+
+    // All that the user sees and hears and the files hold, in one line. While the wizard is open:
+    // the page in front (1 to 3), "<" where Back works, Next's caption, the words in slots 1 to
+    // WordCount - 1 in brackets and "+" where the end marker follows them; then, where there is
+    // something to see, the word box, a typing page's prompt that does not count WordCount, the
+    // review where it differs from the list, the name the last file dialog offered. Then the
+    // readme viewer (line ends as /), the current folder's files (CR LF as ~), every message told,
+    // every word said ("/" where speech was cut off), whether the program ended, and how often the
+    // generator was seeded anew.
+    QString state() {
+        const MODULE11& list = session->program.shared;
+        QStringList seen;
+        if (frmWizard* wizard = session->program.wizard.get()) {
+            const QStringList words = listedWords(list);
+            seen << QStringLiteral("%1%2 %3 [%4]%5")
+                        .arg(pageOnTop(wizard) + 1)
+                        .arg(wizard->butBack->isEnabled() ? "<" : "", wizard->butNext->text(),
+                             words.join(u' '),
+                             list.WordList[std::size_t(list.WordCount)] == EndMarker ? "+" : "");
+            if (!wizard->Word->text().isEmpty())
+                seen << "box'" + wizard->Word->text() + "'";
+            if (pageOnTop(wizard) == 1 &&
+                wizard->Label5->text().section(u' ', 3).toInt() != list.WordCount)
+                seen << wizard->Label5->text();
+            const QStringList review =
+                wizard->CheckWords->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+            if (!review.isEmpty() && review != words)
+                seen << "review'" + review.join(u' ') + "'";
+            if (const auto& dialogs = session->platform.fileDialogs;
+                !dialogs.isEmpty() && !dialogs.last().FileName.isEmpty())
+                seen << "dialog'" + QFileInfo(dialogs.last().FileName).fileName() + "'";
+        }
+        if (Form5* viewer = session->program.readme.get())
+            seen << "viewer'" + viewer->Text1->toPlainText().replace(u'\n', u'/') + "'";
+        QStringList files;
+        for (const QFileInfo& file : QDir::current().entryInfoList(
+                 QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System))
+            files << file.fileName() + (file.isDir() ? QString("/")
+                                        : file.isFile()
+                                            ? "=" + readFile(file.filePath()).replace("\r\n", "~")
+                                            : QString("|"));
+        if (!files.isEmpty())
+            seen << "{" + files.join(u' ') + "}";
+        if (!session->platform.messages.isEmpty())
+            seen << ":" << session->told();
+        if (QStringList said = session->platform.said; !said.isEmpty())
+            seen << "said" << said.replaceInStrings(QRegularExpression("^$"), "/");
+        if (session->platform.ended)
+            seen << "ended";
+        if (session->platform.reseeds > 0)
+            seen << QStringLiteral("reseeded %1").arg(session->platform.reseeds);
+        return seen.join(u' ').replace(installed->path(), "@");
+    }
+
+private slots:
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        installed = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(folder->path()));
+        session = std::make_unique<TestSession>();
+        session->installedFolder = installed->path();
+    }
+
+    void cleanup() {
+        const ScriptedPlatform& platform = session->platform;
+        // Every file dialog is set up for word lists, their file type chosen.
+        for (const CommonDialog& dialog : platform.fileDialogs)
+            QVERIFY(dialog.Filter == "All files (*.*)|*.*|Tovrin Files (*.tvr)|*.tvr" &&
+                    dialog.FilterIndex == 2);
+        // While told "Right!" or "Wrong!" the student sees the three large lines: no box covers
+        // them.
+        if (Main* practice = session->program.practice.get())
+            for (const ScriptedPlatform::Message& told : platform.messages)
+                for (QWidget* line : {practice->Word, practice->TypedWord, practice->CorrectWord})
+                    QCOMPARE(
+                        told.keepClear.contains(QRect(line->mapToGlobal(QPoint()), line->size())),
+                        told.title == "Right" || told.title == "Wrong");
+        endSession(session);
+        QDir::setCurrent(QDir::rootPath());
+    }
+
+    void startsOnPageOneWithAnEmptyList() {
+        session->play("start");
+        QCOMPARE(state(), "1 Next > []");
+        frmWizard* wizard = session->program.wizard.get();
+        QCOMPARE(QStringList(session->program.shared.WordList.begin(),
+                             session->program.shared.WordList.end()),
+                 QStringList(32));
+        QVERIFY(activate(wizard) && QApplication::focusWidget() == wizard->butNext);
+        QVERIFY(wizard->Option2->isChecked() && wizard->Option4->isChecked());
+        QCOMPARE(wizard->Label5->text(), "Type in Word 1");
+        // Boxes and the file dialog in the windows' face; the icon and the menu entry that docks
+        // tie the windows to.
+        QCOMPARE(QApplication::font().families().constFirst(), "Liberation Sans");
+        QVERIFY(!wizard->windowIcon().availableSizes().isEmpty());
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.tovrin.Tovrin");
+    }
+
+    void scripts_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QByteArray>("expected");
+        addRows(ProgramScripts);
+
+        const QByteArray readme(64 * 1024 + 1, 'x');
+        QTest::newRow("over 64 KiB")
+            << "put:readme.txt=" + readme + ";start;o3;next"
+            << "1 Next > [] {readme.txt=" + readme + "} : unread(., it is larger than 64 KiB)";
+        QString words;
+        for (int i = 1; i <= 30; ++i)
+            words += QStringLiteral("w%1 ").arg(i);
+        QTest::newRow("30 words fill the list, a 31st is refused, also at Next")
+            << ("start;next;add:" + words.trimmed().replace(" ", ";add:") + ";add:w31;next;no")
+                   .toUtf8()
+            << ("3< Finish [" + words.trimmed() + "]+ box'w31' : full | full | full | save?")
+                   .toUtf8();
+    }
+    void scripts() {
+        QFETCH(QByteArray, script);
+        QFETCH(QByteArray, expected);
+        session->play(QString::fromUtf8(script));
+        QCOMPARE(state(), QString::fromUtf8(expected));
+    }
+
+    // The viewer opens beside the wizard, whose buttons stay in reach, and its text box fills it
+    // at any size; once closed, a new one reads the file anew. It keeps the program running once
+    // the wizard is closed; the program ends when its last window has closed.
+    void theReadmeViewer() {
+        session->play("start;put:readme.txt=How to;o3;next");
+        Form5* viewer = session->program.readme.get();
+        QVERIFY(viewer && !viewer->frameGeometry().intersects(
+                              session->program.wizard.get()->frameGeometry()));
+        QCOMPARE(viewer->windowTitle(), "readme.txt");
+        for (const QSize size : {QSize(900, 700), QSize(1, 1)}) {
+            viewer->resize(size);
+            QCOMPARE(viewer->Text1->geometry(), viewer->rect());
+        }
+        session->play("close:Form5;put:readme.txt=second;o3;next;close:frmWizard");
+        QVERIFY(!session->platform.ended);
+        QCOMPARE(state(), "viewer'second' {readme.txt=second}");
+        session->play("close:Form5");
+        QVERIFY(session->platform.ended);
+    }
+
+    // A restart empties every slot but the unused slot 0.
+    void restartEmptiesTheList() {
+        MODULE11& shared = session->program.shared;
+        shared.WordList[0] = "slot zero";
+        shared.WordList[31] = "old";
+        session->play("start;next;add:cat;next;no;o5;next");
+        QCOMPARE(QStringList(shared.WordList.begin(), shared.WordList.end()),
+                 QStringList{"slot zero"} + QStringList(31));
+    }
+
+    // Yes after Yes on a list of no words never nests any deeper. No ends the whole program,
+    // closing the readme viewer too.
+    void passAfterPassStaysFlat() {
+        session->program.readme.use()->show();
+        QSet<quintptr> depths;
+        session->platform.onMessage = [&](ScriptedPlatform::Message& message) {
+            if (message.buttons == Platform::Buttons::Ok)
+                return Platform::Answer::Ok;
+            // The frame address, not a local's: the address sanitizer may move locals off the
+            // stack.
+            depths.insert(quintptr(__builtin_frame_address(0)));
+            return session->platform.messages.size() < 2000 ? Platform::Answer::Yes
+                                                            : Platform::Answer::No;
+        };
+        session->play("count:1;practice");
+        QVERIFY(session->platform.ended && !session->program.readme.isOpen());
+        QCOMPARE(session->platform.messages.size(), 2000);
+        QCOMPARE(depths.size(), 1);
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "tst_program.moc"

@@ -1,0 +1,200 @@
+// The program's files and their text, over plain values and real files: the word-list file, 8-bit
+// text, marking a wrong attempt, the readme as shown, where a window goes beside another, and
+// saving over a list whole or not at all, whatever the disk does.
+
+#include "TestSession.h"
+#include "core/AtomicSave.h"
+#include "core/EightBitText.h"
+#include "core/Placement.h"
+#include "practice/MistakeMarking.h"
+#include "wizard/ReadmeFile.h"
+#include "wizard/WordListFile.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+extern const char* const ListFiles;
+extern const char* const Markings;
+extern const char* const ShownReadmes;
+extern const char* const Placements;
+
+namespace {
+
+QByteArray fields(int count, const char* separator) {
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += "w" + QByteArray::number(i) + separator;
+    return bytes;
+}
+
+QRect rect(const QByteArray& numbers) {
+    QList<int> n;
+    for (const QByteArray& number : numbers.split(','))
+        n.append(number.toInt());
+    return n.size() == 2 ? QRect(0, 0, n[0], n[1]) : QRect(n[0], n[1], n[2], n[3]);
+}
+
+// A disk that fails in one way: no room for the writes, an error at the sync or at the close.
+ssize_t noRoom(int, const void*, size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+ssize_t fewBytesAtATime(int descriptor, const void* bytes, size_t size) {
+    return ::write(descriptor, bytes, std::min<size_t>(size, 3));
+}
+int failingSync(int) {
+    errno = EIO;
+    return -1;
+}
+int failingClose(int descriptor) {
+    ::close(descriptor);
+    errno = EIO;
+    return -1;
+}
+
+const QByteArray Full = "A list holds at most 30 words: the rest of the file was not read.";
+
+} // namespace
+
+Q_DECLARE_METATYPE(FileCalls)
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<QByteArray>("told");
+        addRows(ListFiles);
+        QTest::newRow("31 fields") << fields(31, "\r\n") << fields(30, "|").chopped(1) << Full;
+        QTest::newRow("every kind left out")
+            << QByteArray(22, 'y') + "\r\n" + QByteArray(5000, 'z') + "\r\nn\x01l\r\n" +
+                   fields(31, ",")
+            << fields(30, "|").chopped(1)
+            << "2 entries longer than 20 letters were left out.  1 entry with control characters "
+               "was left out.  " +
+                   Full;
+        // A list needs only the beginning of a file: one far larger is never read to its end.
+        QTest::newRow("a million words")
+            << fields(1000000, "\r\n") << fields(30, "|").chopped(1) << Full;
+        QTest::newRow("NUL bytes")
+            << QByteArray(8 << 20, '\0') << QByteArray()
+            << QByteArray(
+                   "The file is far larger than a list of words: only its first 64 KiB were read.");
+        QTest::newRow("64 KiB exactly")
+            << QByteArray(64 << 10, '\n') << QByteArray() << QByteArray();
+    }
+    // What the reader makes of any file, and what the user is told was left out; a list without
+    // a word left out saves as the same bytes, if it was written as the program writes.
+    void listFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, words);
+        QFETCH(QByteArray, told);
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const WordListReading reading = readWordList(buffer);
+        QCOMPARE(reading.words.join(u'|'), QString::fromUtf8(words));
+        QCOMPARE(leftOutMessage(reading), QString::fromUtf8(told));
+        QVERIFY(buffer.pos() <= 64 << 10);
+        if (bytes.endsWith("\"\r\n") || bytes.isEmpty())
+            QCOMPARE(writeWordList(reading.words), bytes);
+        // Every byte reads as a character that writes back as the same byte.
+        QByteArray all;
+        for (int byte = 0; byte < 256; ++byte)
+            all.append(char(byte));
+        QCOMPARE(encodeWindows1252(decodeWindows1252(all)), all);
+    }
+
+    void markings_data() {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("attempt");
+        QTest::addColumn<QByteArray>("marked");
+        addRows(Markings);
+    }
+    void markings() {
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, attempt);
+        QFETCH(QByteArray, marked);
+        QCOMPARE(markAttempt(QString::fromUtf8(word), QString::fromUtf8(attempt)),
+                 QString::fromUtf8(marked));
+    }
+
+    void shownReadmes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("shown");
+        addRows(ShownReadmes);
+        // A line too long to read is broken, never between the halves of a surrogate pair.
+        QTest::newRow("a long line")
+            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1y\n" + QByteArray(1000, 'z')
+            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1\ny\n" + QByteArray(1000, 'z');
+    }
+    void shownReadmes() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, shown);
+        QCOMPARE(readmeDisplayText(decodeEightBit(bytes)), QString::fromUtf8(shown));
+    }
+
+    void placements_data() {
+        for (const char* column : {"screen", "keepClear", "frame", "smallest", "placed"})
+            QTest::addColumn<QByteArray>(column);
+        addRows(Placements);
+    }
+    void placements() {
+        QFETCH(QByteArray, screen);
+        QFETCH(QByteArray, keepClear);
+        QFETCH(QByteArray, frame);
+        QFETCH(QByteArray, smallest);
+        QFETCH(QByteArray, placed);
+        QCOMPARE(
+            placeBeside(rect(frame).size(), rect(keepClear), rect(screen), rect(smallest).size()),
+            rect(placed));
+    }
+
+    void savingOver_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<FileCalls>("calls");
+        // Empty when the save succeeds.
+        QTest::addColumn<QString>("reason");
+        const FileCalls disk;
+        QTest::newRow("saved") << "list.tvr" << disk << "";
+        QTest::newRow("a few bytes at a time")
+            << "list.tvr" << FileCalls{fewBytesAtATime, disk.fdatasync, disk.close} << "";
+        QTest::newRow("the longest name a folder takes")
+            << QString(251, 'a') + ".tvr" << disk << "";
+        QTest::newRow("a name too long")
+            << QString(252, 'a') + ".tvr" << disk << "File name too long";
+        QTest::newRow("no room") << "list.tvr" << FileCalls{noRoom, disk.fdatasync, disk.close}
+                                 << "No space left on device";
+        QTest::newRow("the sync fails")
+            << "list.tvr" << FileCalls{disk.write, failingSync, disk.close} << "Input/output error";
+        QTest::newRow("the close fails")
+            << "list.tvr" << FileCalls{disk.write, disk.fdatasync, failingClose}
+            << "Input/output error";
+    }
+    // The earlier list is replaced whole or not at all, and a disk that fails at any step, the
+    // last sync and the close included, is reported; no other file is left behind.
+    void savingOver() {
+        QFETCH(QString, name);
+        QFETCH(FileCalls, calls);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        const bool taken = name.size() <= 255;
+        if (taken)
+            writeFile(path, "earlier");
+        QString told;
+        QCOMPARE(saveAtomically(path, "\"cat\"\r\n", told, calls), reason.isEmpty());
+        QCOMPARE(told, reason);
+        QCOMPARE(readFile(path), !taken             ? "(missing)"
+                                 : reason.isEmpty() ? "\"cat\"\r\n"
+                                                    : "earlier");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), taken ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(FilesTest)
+#include "tst_files.moc"
