@@ -17,12 +17,12 @@ Program::~Program() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-Platform::Answer Program::message(const QString& text, Platform::Buttons buttons,
-                                  Platform::Icon icon, const QString& title,
+Platform::Answer Program::message(const QString& text, const QString& title,
+                                  Platform::Buttons buttons, Platform::Icon icon,
                                   const QRect& keepClear) {
     if (ended_)
         return buttons == Platform::Buttons::YesNo ? Platform::Answer::No : Platform::Answer::Ok;
-    return platform_.message(text, title.isEmpty() ? Title : title, buttons, icon, keepClear);
+    return platform_.message(text, title, buttons, icon, keepClear);
 }
 
 bool Program::showOpen(CommonDialog& dialog) {

@@ -20,7 +20,7 @@ class Program : public QObject {
     Q_OBJECT
 
 public:
-    // Shown as the title of every message box that has none of its own.
+    // The title of a message box that has none of its own.
     static inline const QString Title = QStringLiteral("Tovrin");
 
     explicit Program(Platform& platform);
@@ -39,9 +39,10 @@ public:
 
     // Once the program has ended these show nothing: a message answers No (or OK), the file
     // dialog is cancelled and a modal window returns at once.
-    Platform::Answer message(const QString& text, Platform::Buttons buttons = Platform::Buttons::Ok,
+    Platform::Answer message(const QString& text, const QString& title = Title,
+                             Platform::Buttons buttons = Platform::Buttons::Ok,
                              Platform::Icon icon = Platform::Icon::None,
-                             const QString& title = QString(), const QRect& keepClear = {});
+                             const QRect& keepClear = {});
     bool showOpen(CommonDialog& dialog);
     void showModal(QDialog& window);
     double random();
@@ -66,18 +67,3 @@ private:
     Platform& platform_;
     bool ended_ = false;
 };
-
-template <class Window> Window* WindowSlot<Window>::use() {
-    if (window_.isNull() && !program_.hasEnded()) {
-        auto* window = new Window(program_);
-        window_ = window;
-        QObject::connect(window, &Window::closed, &program_, [this, window] {
-            if (window_.data() == window)
-                window_.clear();
-            program_.windowClosed();
-        });
-        if constexpr (requires { window->Form_Load(); })
-            window->Form_Load();
-    }
-    return get();
-}

@@ -1,4 +1,5 @@
 #include "WindowSlot.h"
+#include "Program.h"
 
 void WindowSlotBase::close() {
     if (QWidget* window = window_.data()) {
@@ -10,4 +11,14 @@ void WindowSlotBase::close() {
 // Called only when the program object goes away, after its event loop has returned.
 WindowSlotBase::~WindowSlotBase() {
     delete window_.data();
+}
+
+bool WindowSlotBase::mayCreate() const {
+    return window_.isNull() && !program_.hasEnded();
+}
+
+void WindowSlotBase::closed(QWidget* window) {
+    if (window_.data() == window)
+        window_.clear();
+    program_.windowClosed();
 }

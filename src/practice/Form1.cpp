@@ -24,7 +24,7 @@ void Form1::Command1_Click() {
     RecallText = TypedWord->text();
     if (RecallText == shared.PracticeWord) {
         program_.message(tr("You Now Know how to spell '%1'.").arg(shared.PracticeWord),
-                         Platform::Buttons::Ok, Platform::Icon::None, tr("Congratulations"));
+                         tr("Congratulations"));
         // Closing ends the modal show that the practice window waits on. Once the program has
         // ended the window is closed already.
         program_.recall.close();
@@ -32,7 +32,7 @@ void Form1::Command1_Click() {
         countError(shared);
         program_.message(
             tr("Sorry, Did you Concentrate?  The word was '%1'.").arg(shared.PracticeWord),
-            Platform::Buttons::Ok, Platform::Icon::None, tr("Incorrect"));
+            tr("Incorrect"));
     }
     TypedWord->clear();
 }

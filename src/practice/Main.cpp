@@ -49,8 +49,8 @@ void Main::NextWord() {
         if (WordNumber != shared.PracticeTotal + 1)
             break;
         const Platform::Answer more =
-            program_.message(passSummary(shared.ErrorCount, shared.PracticeTotal),
-                             Platform::Buttons::YesNo, Platform::Icon::None, tr("Finished?"));
+            program_.message(passSummary(shared.ErrorCount, shared.PracticeTotal), tr("Finished?"),
+                             Platform::Buttons::YesNo);
         if (more == Platform::Answer::No) {
             program_.end();
             return;
@@ -106,8 +106,8 @@ void Main::CheckAttempt() {
     const QString attempt = TWord->text();
     TypedWord->setText(shared.PracticeWord);
     if (attempt == shared.PracticeWord) {
-        program_.message(tr("Right!"), Platform::Buttons::Ok, Platform::Icon::Exclamation,
-                         tr("Right"), largeLines());
+        program_.message(tr("Right!"), tr("Right"), Platform::Buttons::Ok,
+                         Platform::Icon::Exclamation, largeLines());
         if (!stillOpen())
             return;
         HideLetter();
@@ -120,8 +120,8 @@ void Main::CheckAttempt() {
 
     countError(shared);
     CorrectWord->setText(markAttempt(shared.PracticeWord, attempt));
-    program_.message(tr("Wrong! See The Missing Letters.  Each Dash is a Mistake"),
-                     Platform::Buttons::Ok, Platform::Icon::Exclamation, tr("Wrong"), largeLines());
+    program_.message(tr("Wrong! See The Missing Letters.  Each Dash is a Mistake"), tr("Wrong"),
+                     Platform::Buttons::Ok, Platform::Icon::Exclamation, largeLines());
     TypedWord->clear();
     CorrectWord->clear();
     TWord->clear();

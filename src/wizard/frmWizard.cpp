@@ -194,7 +194,7 @@ void frmWizard::ShowReadme() {
     if (!readReadme(path, text, reason)) {
         program_.message(tr("The file readme.txt in the folder %1 cannot be shown (%2).")
                              .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), reason),
-                         Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
+                         Program::Title, Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
     program_.shared.ReadmeText = text;

@@ -39,7 +39,7 @@ void frmWizard::PromptNextWord() {
 
 void frmWizard::showListFull() {
     program_.message(tr("No more words are allowed in this list, you already have 30."),
-                     Platform::Buttons::Ok, Platform::Icon::None, tr("STOP"));
+                     tr("STOP"));
 }
 
 bool frmWizard::refuseWord(const QString& word, WordLength length) {
@@ -80,9 +80,8 @@ void frmWizard::FinishList() {
         Word->clear();
     }
     shared.WordList[shared.WordCount] = EndMarker;
-    if (!ListLoaded &&
-        program_.message(tr("Save Your List?"), Platform::Buttons::YesNo, Platform::Icon::None,
-                         Program::Title) == Platform::Answer::Yes)
+    if (!ListLoaded && program_.message(tr("Save Your List?"), Program::Title,
+                                        Platform::Buttons::YesNo) == Platform::Answer::Yes)
         SaveList();
 }
 
@@ -104,7 +103,7 @@ void frmWizard::SaveList() {
     const QFileInfo existing(name);
     if (existing.isFile() &&
         program_.message(tr("%1 already exists.  Replace it?").arg(existing.fileName()),
-                         Platform::Buttons::YesNo,
+                         Program::Title, Platform::Buttons::YesNo,
                          Platform::Icon::Exclamation) != Platform::Answer::Yes)
         return;
     QString reason;
@@ -112,7 +111,7 @@ void frmWizard::SaveList() {
         program_.message(tr("The list could not be saved as %1 (%2).  Any earlier "
                             "file of that name is unchanged.")
                              .arg(QDir::toNativeSeparators(name), reason),
-                         Platform::Buttons::Ok, Platform::Icon::Exclamation, Program::Title);
+                         Program::Title, Platform::Buttons::Ok, Platform::Icon::Exclamation);
 }
 
 void frmWizard::LoadList() {
@@ -132,5 +131,5 @@ void frmWizard::LoadList() {
     ++shared.WordCount;
     const QString leftOut = leftOutMessage(reading);
     if (!leftOut.isEmpty())
-        program_.message(leftOut, Platform::Buttons::Ok, Platform::Icon::None, Program::Title);
+        program_.message(leftOut);
 }

@@ -224,13 +224,13 @@ private slots:
         Platform::Answer answer = Platform::Answer::Yes;
         QTimer::singleShot(0, &program, [&] {
             QTimer::singleShot(0, &program, [&] { program.end(); });
-            answer = program.message("Start the practice?", Platform::Buttons::YesNo);
+            answer = program.message("Start the practice?", Program::Title, Platform::Buttons::YesNo);
         });
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(answer, Platform::Answer::No);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(viewer.isNull() && program.hasEnded());
-        QCOMPARE(program.message("Again?", Platform::Buttons::Ok), Platform::Answer::Ok);
+        QCOMPARE(program.message("Again?"), Platform::Answer::Ok);
     }
 };
 
