@@ -29,7 +29,6 @@ the name chosen last, not replaced, then cancelled ¦ put:list.tvr=earlier;start
 replaced on Yes ¦ put:list.tvr=earlier;start;next;add:cat;next;yes;file:list.tvr;yes ¦ 3< Finish [cat]+ {list.tvr="cat"~} : save? | replace?(list.tvr)
 a folder that does not exist ¦ start;next;add:cat;next;yes;file:none/list.tvr ¦ 3< Finish [cat]+ : save? | unsaved(./none/list.tvr, No such file or directory)
 a folder of that name ¦ dir:list.tvr;start;next;add:cat;next;yes;file:list.tvr ¦ 3< Finish [cat]+ {list.tvr/} : save? | unsaved(./list.tvr, it is a folder)
-the disk is full ¦ put:list.tvr=earlier;full;start;next;add:cat;add:dog;add:mouse;next;yes;file:list.tvr;yes ¦ 3< Finish [cat dog mouse]+ {list.tvr=earlier} : save? | replace?(list.tvr) | unsaved(./list.tvr, File too large)
 a saved list ¦ put:w.tvr="cat"\r\n"dog"\r\n;start;next;add:typed;add:more;back;o1;next;file:w.tvr ¦ 3< Finish [cat dog]+ {w.tvr="cat"~"dog"~}
 an entry left out ¦ put:w.tvr=cat, dog,abcdefghijklmnopqrstuvwxyz;start;o1;next;file:w.tvr ¦ 3< Finish [cat dog]+ {w.tvr=cat, dog,abcdefghijklmnopqrstuvwxyz} : left(1 entry longer than 20 letters was left out.)
 an empty file ¦ put:w.tvr=;start;next;add:typed;add:more;back;o1;next;file:w.tvr ¦ 3< Finish []+ {w.tvr=}
@@ -44,13 +43,15 @@ a word 'Done' ends the listing ¦ start;next;add:cat;add:Done;add:done;next;no �
 the screen reader's Toggle on the chosen Yes ¦ start;next;next;no;ax4 ¦ 3< Finished []+ : save?
 the screen reader chooses No ¦ start;next;next;no;ax5 ¦ 3< Restart []+ : save?
 back to typing, back to the start ¦ start;next;add:cat;next;no;back;back ¦ 1 Next > [cat]+ : save?
-No restarts with an empty list ¦ start;next;add:cat;next;no;box:left;o5;next ¦ 1 Next > [] review'cat' : save?
+No restarts with an empty list ¦ start;next;add:cat;next;no;box:left;o5;next;count:3 ¦ 1 Next > [ ] review'cat' : save?
 a double-click on No restarts ¦ start;next;add:cat;next;no;dbl5 ¦ 1 Next > [] review'cat' : save?
 No stays chosen ¦ start;next;add:cat;next;no;o5;next;next;next;no;next ¦ 1 Next > [] : save? | save?
 Cancel on page 1 ¦ start;cancel ¦ ended
 Escape on page 2 ¦ start;next;add:cat;esc ¦ ended
 Cancel on page 3 ¦ start;next;add:cat;next;no;cancel ¦ : save? ended
 the readme here ¦ put:readme.txt=How to\r\n\r\nType.;put:@readme.txt=guide;guide:;start;o3;next ¦ 1 Next > [] viewer'How to//Type.' {readme.txt=How to~~Type.}
+a new viewer reads anew and outlives the wizard ¦ put:readme.txt=first;start;o3;next;close:Form5;put:readme.txt=second;o3;next;close:frmWizard ¦ viewer'second' {readme.txt=second}
+the last window closed ends the program ¦ put:readme.txt=first;start;o3;next;close:frmWizard;close:Form5 ¦ {readme.txt=first} ended
 an open viewer keeps its text ¦ put:readme.txt=first;start;o3;next;put:readme.txt=second;o3;next ¦ 1 Next > [] viewer'first' {readme.txt=second}
 the installed guide ¦ put:@readme.txt=guide;guide:;start;o3;next ¦ 1 Next > [] viewer'guide'
 the guide in German ¦ put:@readme.txt=guide;dir:@de;put:@de/readme.txt=Anleitung;guide:de;start;o3;next ¦ 1 Next > [] viewer'Anleitung'

@@ -17,17 +17,18 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Plays a user at the keyboard: at each turn of whichever event loop runs, modal loops included,
-// when the window or box in front is the one the next step expects (a window's name, the start of
-// a box's text, or "file" for the file dialog), gives it the keyboard and presses that step's keys
-// on whatever has the focus: a Qt key name ("Return", "Tab"), "text:T" typed, "tab:N" Tab until
-// the control N has the focus, "word" the word being practised typed, or "see:N=T", a check that
-// the control N reads T. What each box and file dialog showed is kept; a step that never comes
-// ends the program.
+// Plays a user at the keyboard. At each turn of whichever event loop runs, modal ones included,
+// once the window in front is the one the next step names (a window's name, the start of a box's
+// text, or "file" for the file dialog), that window gets the keyboard and the step's keys are
+// pressed on whatever has the focus: a Qt key name, "text:T" typed, "tab:N" Tab until the control
+// N has the focus, "word" the word being practised typed, or the checks "has:N" that N has the
+// focus and "see:N=T" that the control N reads T. Each box and dialog is noted in `seen`; a fault,
+// or a step that never comes, ends the program.
 class Keyboard : public QObject {
 public:
     Keyboard(Program& program, const QStringList& steps)
@@ -36,15 +37,13 @@ public:
         connect(&turns_, &QTimer::timeout, this, &Keyboard::turn);
         turns_.start(0);
     }
-    QStringList seen;
-    QStringList failures;
+    QStringList seen, failures;
 
 private:
     void turn() {
         QWidget* front = QApplication::activeModalWidget();
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (!front && window->isVisible())
-                front = window;
+            front = front ? front : window->isVisible() ? window : nullptr;
         if (pending_ || !front || steps_.isEmpty())
             return;
         if (++idle_ > 100000)
@@ -53,25 +52,25 @@ private:
             return front->activateWindow();
         auto* box = qobject_cast<QMessageBox*>(front);
         auto* dialog = qobject_cast<QFileDialog*>(front);
-        const QString shown = box ? box->text() : dialog ? "file" : front->objectName();
-        if (!shown.startsWith(steps_.first().section(u'|', 0, 0)))
+        if (!(box      ? box->text()
+              : dialog ? "file"
+                       : front->objectName())
+                 .startsWith(steps_.first().section(u'|', 0, 0)))
             return;
         if (box)
             see(box);
-        if (dialog)
-            seen.append(dialog->nameFilters().join(u',') + " " + dialog->selectedNameFilter() +
-                        " " +
-                        (QFileInfo(dialog->selectedFiles().value(0)).isFile()
-                             ? QFileInfo(dialog->selectedFiles().value(0)).fileName()
-                             : QString()));
-        const QStringList keys =
-            steps_.takeFirst().section(u'|', 1).split(u' ', Qt::SkipEmptyParts);
+        if (dialog) {
+            const QFileInfo chosen(dialog->selectedFiles().value(0));
+            seen << dialog->nameFilters().join(u',') + " " + dialog->selectedNameFilter() + " " +
+                        (chosen.isFile() ? chosen.fileName() : QString());
+        }
+        const QStringList keys = steps_.takeFirst().section(u'|', 1).split(u' ');
         pending_ = true;
         idle_ = 0;
         QTimer::singleShot(0, this, [this, keys] {
             pending_ = false;
             for (const QString& key : keys)
-                press(key);
+                press(key, QApplication::focusWidget());
         });
     }
 
@@ -83,41 +82,42 @@ private:
             alert->text(QAccessible::Description) != box->text())
             fail("not plain, or not heard: " + box->text());
         if (const Main* practice = program_.practice.get();
-            practice && (box->windowTitle() == "Right" || box->windowTitle() == "Wrong") &&
+            practice && box->icon() == QMessageBox::Warning &&
             box->frameGeometry().intersects(QRect(practice->mapToGlobal(QPoint()),
                                                   practice->CorrectWord->geometry().bottomRight())))
             fail("over the large lines: " + box->text());
-        seen.append(box->windowTitle() + (box->button(QMessageBox::Yes) ? "?" : "") +
-                    (box->icon() == QMessageBox::Warning ? "!" : ""));
+        seen << box->windowTitle() + (box->button(QMessageBox::Yes) ? "?" : "") +
+                    (box->icon() == QMessageBox::Warning ? "!" : "");
     }
 
-    void press(const QString& key) {
-        QWidget* focus = QApplication::focusWidget();
+    void press(const QString& key, QWidget* focus) {
+        const QString name = key.section(u'=', 0, 0).section(u':', 1);
         if (!focus)
-            return fail("nothing has the keyboard focus for " + key);
-        if (key.startsWith("text:") || key == "word")
-            return typeText(focus, key == "word" ? program_.shared.PracticeWord : key.mid(5));
-        if (key.startsWith("tab:")) {
-            for (int tabs = 0; tabs < 12 && QApplication::focusWidget()->objectName() != key.mid(4);
+            fail("nothing has the keyboard focus for " + key);
+        else if (key.startsWith("text:") || key == "word")
+            typeText(focus, key == "word" ? program_.shared.PracticeWord : key.mid(5));
+        else if (key.startsWith("has:")) {
+            if (focus->objectName() != name)
+                fail(name + " does not have the focus");
+        } else if (key.startsWith("tab:")) {
+            for (int tabs = 0; tabs < 12 && QApplication::focusWidget()->objectName() != name;
                  ++tabs)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            if (QApplication::focusWidget()->objectName() != key.mid(4))
-                fail("Tab never reaches " + key.mid(4));
+            if (QApplication::focusWidget()->objectName() != name)
+                fail("Tab never reaches " + name);
         } else if (key.startsWith("see:")) {
-            const QWidget* read =
-                focus->window()->findChild<QWidget*>(key.section(u'=', 0, 0).mid(4));
+            const QWidget* read = focus->window()->findChild<QWidget*>(name);
             const QString text =
                 read->property(read->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
             if (text != key.section(u'=', 1))
                 fail(key + " reads " + text);
-        } else {
-            const int code = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + key).toLatin1());
-            QTest::keyClick(focus, Qt::Key(code));
-        }
+        } else
+            QTest::keyClick(focus, Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(
+                                       ("Key_" + key).toLatin1())));
     }
 
     void fail(const QString& why) {
-        failures.append(why);
+        failures << why;
         turns_.stop();
         program_.end();
     }
@@ -162,7 +162,7 @@ private slots:
         QTemporaryDir folder;
         Program program(platform);
         QStringList steps{
-            "frmWizard|Return",
+            "frmWizard|has:butNext Return",
             u"frmWizard|text:cat Return text:dog Return text:été tab:butNext Return"_qs,
             "Save Your List?|Return",
             "file|Escape",
@@ -195,24 +195,23 @@ private slots:
             QStringList({"Tovrin?", dialog, "Tovrin?", dialog, dialog + "words.tvr", "Tovrin",
                          "Wrong!", "Right!", "Right!", "Congratulations", "Right!", "Right!",
                          "Congratulations", "Right!", "Right!", "Congratulations", "Finished??"}));
+        // Boxes and the file dialog in the windows' face; what docks tie the windows to.
+        QCOMPARE(QApplication::font().families().constFirst(), "Liberation Sans");
+        QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty());
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.tovrin.Tovrin");
     }
 
     // Every number in [0, 1) and spread over all of it; reseeding starts another sequence.
     void randomNumbers() {
-        DesktopPlatform unchanged = platform;
         DesktopPlatform reseeded = platform;
         reseeded.reseedFromClock();
-        double low = 1.0, high = 0.0, sum = 0.0;
-        bool differs = false;
-        for (int i = 0; i < 10000; ++i) {
-            const double x = platform.random();
-            QVERIFY(x >= 0.0 && x < 1.0);
-            low = std::min(low, x);
-            high = std::max(high, x);
-            sum += x;
-            differs = differs || reseeded.random() != unchanged.random();
-        }
-        QVERIFY(low < 0.01 && high > 0.99 && std::abs(sum / 10000 - 0.5) < 0.05 && differs);
+        QList<double> drawn, other;
+        for (int i = 0; i < 10000; ++i)
+            drawn << platform.random(), other << reseeded.random();
+        QVERIFY(drawn != other);
+        std::sort(drawn.begin(), drawn.end());
+        QVERIFY(drawn.first() >= 0.0 && drawn.first() < 0.01 && drawn.last() < 1.0 &&
+                drawn.last() > 0.99 && std::abs(drawn[5000] - 0.5) < 0.05);
     }
 
     // Ending the program with a box open leaves every loop and shows nothing more; the readme
@@ -224,7 +223,8 @@ private slots:
         Platform::Answer answer = Platform::Answer::Yes;
         QTimer::singleShot(0, &program, [&] {
             QTimer::singleShot(0, &program, [&] { program.end(); });
-            answer = program.message("Start the practice?", Program::Title, Platform::Buttons::YesNo);
+            answer =
+                program.message("Start the practice?", Program::Title, Platform::Buttons::YesNo);
         });
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(answer, Platform::Answer::No);

@@ -1,20 +1,25 @@
 #pragma once
 
-#include "ScriptedPlatform.h"
+#include "core/CommonDialog.h"
+#include "core/Platform.h"
 #include "core/Program.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
+#include <random>
 
 class frmWizard;
 
-// A program on the scripted platform, and a user who plays it from a script. Steps are separated
-// by ";", each a verb and, after ":", its argument:
+// A program on a platform of the test's own, and a user who plays it from a script. Steps are
+// separated by ";", each a verb and, after ":", its argument:
 //   start                   the program starts
 //   next back cancel esc    the wizard's buttons; esc is the Escape key
 //   o1 .. o5                a click on Option1 .. Option5; dbl1 .. a double-click; ax1 .. the
@@ -30,20 +35,28 @@ class frmWizard;
 //   rand:X,Y  e:N           the next random numbers; the error count is N
 //   put:N=B dir:N fifo:N    a file of the bytes B, a folder or a FIFO named N; a name that starts
 //                           with @ lies in the installed guide's folder
-//   guide:L  full           the installed guide is read in the language L; the disk is full from
-//                           here on
+//   guide:L                 the installed guide is read in the language L
 //   close:N  visit:N        the window named N is closed with its close box; `visit` is called
 //                           with the window the state N names; seen:N calls it while the next box
 //                           is open
 // A message box with OK alone is answered at once; one with Yes and No takes the next step, "yes"
 // or "no"; a file dialog takes "file:N" or "nofile". While a box is open the steps "seen", "!"
 // (the program ends) and "!x" (the practice window is closed) that follow are played first. The
-// recall window plays the steps that follow until it has closed.
-class TestSession {
+// recall window plays the steps that follow until it has closed. A request that the script does
+// not answer fails the test and is answered with No, a cancelled dialog or the window closed, so
+// that no test ever blocks.
+class TestSession final : public Platform {
 public:
-    TestSession();
-    ScriptedPlatform platform;
-    Program program{platform};
+    struct Message {
+        QString text, title;
+        Buttons buttons;
+        Icon icon;
+        QRect keepClear;
+        // The practice window's lines while the box was open.
+        QString seen;
+    };
+
+    Program program{*this};
     QString installedFolder;
     std::function<void(QWidget* window, const QString& state)> visit;
 
@@ -54,10 +67,29 @@ public:
     // folder is named "." and the installed guide's "@".
     QString told() const;
 
+    // All that the program asked of the platform. Random numbers come from `randoms`, then from a
+    // fixed seed, so that every run draws the same; a reseed is only counted.
+    QList<Message> messages;
+    QList<CommonDialog> fileDialogs;
+    std::deque<double> randoms;
+    qsizetype reseeds = 0;
+    // Every text said, in order; an empty one where speech was cut off.
+    QStringList said;
+    bool ended = false;
+
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QRect& keepClear) override;
+    bool showOpen(CommonDialog& dialog) override;
+    void showModal(QDialog& window) override;
+    double random() override;
+    void reseedFromClock() override { ++reseeds; }
+    void say(const QString& text) override { said << text; }
+    void endProgram() override { ended = true; }
+
 private:
     void step(const QString& step);
-    Platform::Answer answer(ScriptedPlatform::Message& message);
     QStringList steps_;
+    std::mt19937_64 generator_{20261206};
 };
 
 // Ends `session`'s program: fails the test if a step was never played or a window is left.
@@ -67,12 +99,12 @@ void verifyNoWindowLeft();
 // The windows in each state a user meets them in, the practice with the longest word among them:
 // `visit` is called with each window and a name for its state ("wizard-2-typing"). Returns every
 // message shown on the way.
-QList<ScriptedPlatform::Message>
+QList<TestSession::Message>
 tourWindows(const std::function<void(QWidget* window, const QString& state)>& visit);
 
 // Adds a data row for each line of `table` but blank ones: its name, then its columns, separated by
-// " ¦ ", each a QByteArray. Escapes stand for what a line cannot hold: \r \n \t \\ \xHH (a byte) and
-// \uHHHH \UHHHHHHHH (a character, in UTF-8).
+// " ¦ ", each a QByteArray. Escapes stand for what a line cannot hold: \r \n \t \\ \xHH (a byte)
+// and \uHHHH \UHHHHHHHH (a character, in UTF-8).
 void addRows(const char* table);
 
 // Gives `window` the keyboard, as a window manager does for the window a user turns to. False if
