@@ -37,24 +37,6 @@ QRect rect(const QByteArray& numbers) {
     return n.size() == 2 ? QRect(0, 0, n[0], n[1]) : QRect(n[0], n[1], n[2], n[3]);
 }
 
-// A disk that fails in one way: no room for the writes, an error at the sync or at the close.
-ssize_t noRoom(int, const void*, size_t) {
-    errno = ENOSPC;
-    return -1;
-}
-ssize_t fewBytesAtATime(int descriptor, const void* bytes, size_t size) {
-    return ::write(descriptor, bytes, std::min<size_t>(size, 3));
-}
-int failingSync(int) {
-    errno = EIO;
-    return -1;
-}
-int failingClose(int descriptor) {
-    ::close(descriptor);
-    errno = EIO;
-    return -1;
-}
-
 const QByteArray Full = "A list holds at most 30 words: the rest of the file was not read.";
 
 } // namespace
@@ -159,21 +141,23 @@ private slots:
         QTest::addColumn<FileCalls>("calls");
         // Empty when the save succeeds.
         QTest::addColumn<QString>("reason");
-        const FileCalls disk;
+        // A disk that fails in one way: no room for the writes, an error at the sync or the close.
+        FileCalls disk, slow = disk, noRoom = disk, badSync = disk, badClose = disk;
+        slow.write = [](int file, const void* bytes, size_t size) {
+            return ::write(file, bytes, std::min<size_t>(size, 3));
+        };
+        noRoom.write = [](int, const void*, size_t) -> ssize_t { return errno = ENOSPC, -1; };
+        badSync.fdatasync = [](int) { return errno = EIO, -1; };
+        badClose.close = [](int file) { return ::close(file), errno = EIO, -1; };
         QTest::newRow("saved") << "list.tvr" << disk << "";
-        QTest::newRow("a few bytes at a time")
-            << "list.tvr" << FileCalls{fewBytesAtATime, disk.fdatasync, disk.close} << "";
+        QTest::newRow("a few bytes at a time") << "list.tvr" << slow << "";
         QTest::newRow("the longest name a folder takes")
             << QString(251, 'a') + ".tvr" << disk << "";
         QTest::newRow("a name too long")
             << QString(252, 'a') + ".tvr" << disk << "File name too long";
-        QTest::newRow("no room") << "list.tvr" << FileCalls{noRoom, disk.fdatasync, disk.close}
-                                 << "No space left on device";
-        QTest::newRow("the sync fails")
-            << "list.tvr" << FileCalls{disk.write, failingSync, disk.close} << "Input/output error";
-        QTest::newRow("the close fails")
-            << "list.tvr" << FileCalls{disk.write, disk.fdatasync, failingClose}
-            << "Input/output error";
+        QTest::newRow("no room") << "list.tvr" << noRoom << "No space left on device";
+        QTest::newRow("the sync fails") << "list.tvr" << badSync << "Input/output error";
+        QTest::newRow("the close fails") << "list.tvr" << badClose << "Input/output error";
     }
     // The earlier list is replaced whole or not at all, and a disk that fails at any step, the
     // last sync and the close included, is reported; no other file is left behind.

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -62,7 +63,8 @@ QString captionFault(QWidget* control) {
     return needed.boundedTo(room) == needed ? QString() : control->objectName() + " is cut off";
 }
 
-// A control's font size (b for bold), and whether it is centred or read-only.
+// A control's font size (b for bold), and whether it is centred, read-only or a text box whose
+// long lines run on unwrapped.
 QString look(QWidget* control) {
     QStringList seen{QString::number(control->font().pointSizeF()) +
                      (control->font().bold() ? "b" : "")};
@@ -70,6 +72,9 @@ QString look(QWidget* control) {
         seen << "centred";
     if (control->property("readOnly").toBool())
         seen << "read-only";
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control);
+        box && box->lineWrapMode() == QPlainTextEdit::NoWrap)
+        seen << "unwrapped";
     return seen.join(u',');
 }
 
@@ -134,15 +139,15 @@ private slots:
     // Each window's font, and each control that differs from that font or is centred or read-only;
     // the wizard's size, which cannot be changed.
     void looks() {
-        QCOMPARE(
-            english->looks.values(),
-            QStringList(
-                {"Form1 sizable 8.25b Label1=12b TypedWord=12b",
-                 "Form5 sizable 8.25b Text1=12,read-only",
-                 "Main sizable 8.25b Word=39b,centred TypedWord=39b,centred "
-                 "CorrectWord=39b,centred TWord=12",
-                 "frmWizard 446x385 8.25 Label2=13.5 Label3=8.25,centred Label6=8.25,centred "
-                 "Label4=8.25,centred Word=12b Label7=8.25,centred CheckWords=8.25,read-only"}));
+        QCOMPARE(english->looks.values(),
+                 QStringList(
+                     {"Form1 sizable 8.25b Label1=12b TypedWord=12b",
+                      "Form5 sizable 8.25b Text1=12,read-only,unwrapped",
+                      "Main sizable 8.25b Word=39b,centred TypedWord=39b,centred "
+                      "CorrectWord=39b,centred TWord=12",
+                      "frmWizard 446x385 8.25 Label2=13.5 Label3=8.25,centred Label6=8.25,centred "
+                      "Label4=8.25,centred Word=12b Label7=8.25,centred "
+                      "CheckWords=8.25,read-only"}));
     }
 
     // The wizard stacks its pages in one place: the page in front hides the others completely,
