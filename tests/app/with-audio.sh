@@ -2,8 +2,8 @@
 # Runs a test program with a PulseAudio server of its own whose one output is a null sink
 # (null-sink), or with no audio device at all (none), and tells it which in TOVRIN_TEST_AUDIO. The
 # server belongs to the run alone: its own runtime, home and settings folders, stopped at the end;
-# the user's sound settings are neither read nor written. speech-dispatcher is not started for the
-# run, so that the words are said by flite, each in a stream of its own.
+# the user's sound settings are neither read nor written. No speech-dispatcher is started for the
+# run, nor the user's reached, so that flite says the words whatever else is installed.
 #   with-audio.sh null-sink|none PROGRAM [ARGUMENTS...]
 set -euo pipefail
 audio=$1
