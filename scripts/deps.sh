@@ -6,8 +6,8 @@ set -euo pipefail
 # fonts-dejavu-core gives fontconfig its usual sans-serif face: installed in the same step as
 # fonts-liberation alone, the desktop's "sans-serif" would come out as Liberation Mono. Qt's
 # translation tools (lupdate, lrelease and their CMake functions) build the translations, and the
-# tests check Qt's own. qt6-speech-dev's CMake package files need qt6-declarative-dev; the speech
-# tests say words with flite into a PulseAudio server of their own.
+# tests check Qt's own. qt6-speech-dev's CMake package files need qt6-declarative-dev; the screen
+# reader's session hears the words that flite says in a PulseAudio server of its own.
 packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation fonts-dejavu-core qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin
     pulseaudio pulseaudio-utils "$@")

@@ -1,10 +1,15 @@
-"""A screen reader's session with the real program, over AT-SPI (the desktop's accessibility bus).
+"""A screen reader's session with the real program, over AT-SPI (the desktop's accessibility bus),
+and the word that the program says aloud in it.
 
-Runs inside a D-Bus session of its own (dbus-run-session), given the program's path. It starts an
-X server and the program, makes a one-word list through the wizard's buttons, box and message
-boxes, as a screen reader's user does, and practises the word. The practice window's large lines
-must read as their text spelt out, and every change must reach the reader as an event that
-carries the new text. Exits non-zero, naming what never came, once the time limit has passed.
+Run by with-audio.sh, with a PulseAudio server whose one output is a null sink (null-sink) or with
+no audio device at all (none), inside a D-Bus session of its own (dbus-run-session), given the
+program's path. It starts an X server and the program, makes a one-word list through the wizard's
+buttons, options and message boxes, as a screen reader's user does, and practises the word up to
+the recall and the end. The practice window's large lines must read as their text spelt out, and
+every change must reach the reader as an event that carries the new text. No speech library may
+be loaded before the first word is to be said. With the null sink the word must be heard on it
+as it is shown, at F5 and as the recall opens; with no device the session goes on as ever, with no
+box of its own. Exits non-zero, naming what never came, once the time limit has passed.
 """
 
 import os
@@ -17,14 +22,26 @@ from gi.repository import GLib
 
 # The whole session, however slow the build (a sanitized one is several times slower).
 TIME_LIMIT_S = 60
+AUDIO = os.environ.get("TOVRIN_TEST_AUDIO")
 WORD_LINE, CORRECT_LINE, MARKED_LINE = "Word to practise", "Correct word", "Your attempt marked"
+RECALL_BOX = "Now type the complete word from memory."
+SPEECH_LIBRARIES = ["libQt6TextToSpeech", "tovrin-speech"]
+# What the null sink plays is heard at 8000 unsigned 8-bit samples a second, silence being 128. A
+# word has been said once its sound has been followed by 0.3 s of silence: within "cat" flite
+# pauses for less than 0.01 s.
+SAMPLES_PER_S = 8000
+SAID_AFTER_SILENT_SAMPLES = SAMPLES_PER_S * 3 // 10
 
 # Every event heard, oldest first, as (type, role, name, detail1, any_data, source).
 heard = []
 # Where the events that the last action caused begin.
 since = 0
+# Whether the null sink has played a sound since the last action, and the silent samples since
+# its last sound; None until the first samples come.
+sink = {"sounded": False, "silent": None}
 loop = GLib.MainLoop()
 out_of_time = []
+ended = []
 
 
 def on_event(event):
@@ -37,18 +54,35 @@ def on_event(event):
     loop.quit()
 
 
-def wait(what, matches):
-    """The first event since the last action for which matches(type, role, name, detail1,
-    any_data) holds, running the main loop until one comes."""
-    seen = since
-    while True:
-        for event in heard[seen:]:
-            if matches(*event[:5]):
-                return event
-        seen = len(heard)
+def on_samples(fd, _):
+    samples = os.read(fd, 65536)
+    loud = [index for index, sample in enumerate(samples) if abs(sample - 128) > 8]
+    if loud:
+        sink.update(sounded=True, silent=len(samples) - 1 - loud[-1])
+    else:
+        sink["silent"] = (sink["silent"] or 0) + len(samples)
+    loop.quit()
+    return True
+
+
+def on_end(_, status):
+    ended.append(os.waitstatus_to_exitcode(status))
+    loop.quit()
+
+
+def wait(what, found):
+    """What found() gives, once it gives anything, running the main loop until then."""
+    while not (result := found()):
         if out_of_time:
             sys.exit(f"FAIL: {what} never came")
         loop.run()
+    return result
+
+
+def event(what, matches):
+    """The first event since the last action for which matches(type, role, name, detail1,
+    any_data) holds."""
+    return wait(what, lambda: next((each for each in heard[since:] if matches(*each[:5])), None))
 
 
 def check(holds, what):
@@ -66,9 +100,15 @@ def control(root, role, name):
     return found
 
 
-def act(target, action):
+def begin():
+    """Marks where the events and the sound that the next action causes begin."""
     global since
     since = len(heard)
+    sink["sounded"] = False
+
+
+def act(target, action):
+    begin()
     actions = target.queryAction()
     names = [actions.getName(index) for index in range(actions.nActions)]
     check(action in names, f"{target.name!r} cannot {action}, only {names}")
@@ -84,33 +124,61 @@ def type_into(root, name, text):
 
 
 def shown(role, name):
-    wait(f"{name!r} shown", lambda type, r, n, on, _: (type, r, n, on) ==
-         ("object:state-changed:showing", role, name, 1))
+    event(f"{name!r} shown", lambda type, r, n, on, _: (type, r, n, on) ==
+          ("object:state-changed:showing", role, name, 1))
 
 
 def box(title):
-    return wait(f"the box {title!r}", lambda type, role, name, *_: (type, role, name) ==
-                ("window:activate", pyatspi.ROLE_ALERT, title))[5]
+    return event(f"the box {title!r}", lambda type, role, name, *_: (type, role, name) ==
+                 ("window:activate", pyatspi.ROLE_ALERT, title))[5]
 
 
 def told(line, spoken, change="insert"):
     """Waits until the reader is told that one of `spoken` was put into `line` (or taken from
     it); returns which."""
-    return wait(f"{line!r} told {change} {' or '.join(spoken)}", lambda type, role, name, _, text:
-                (type, role, name) == ("object:text-changed:" + change, pyatspi.ROLE_LABEL, line)
-                and text in spoken)[4]
+    return event(f"{line!r} told {change} {' or '.join(spoken)}", lambda type, role, name, _, text:
+                 (type, role, name) == ("object:text-changed:" + change, pyatspi.ROLE_LABEL, line)
+                 and text in spoken)[4]
 
 
-def session(app):
+def said(when):
+    """With the null sink, waits until a word has been said on it since the last action."""
+    if AUDIO == "null-sink":
+        wait(f"the word said {when}",
+             lambda: sink["sounded"] and sink["silent"] >= SAID_AFTER_SILENT_SAMPLES)
+
+
+def speech_libraries(program):
+    with open(f"/proc/{program.pid}/maps", encoding="utf-8") as maps:
+        mapped = maps.read()
+    return [library for library in SPEECH_LIBRARIES if library in mapped]
+
+
+def session(app, program, environment):
     press(app, "Next >")
     shown(pyatspi.ROLE_TEXT, "Type in Word 1")
     type_into(app, "Type in Word 1", "cat")
     press(app, "Next >")
     press(box("Tovrin"), "No")  # "Save Your List?"
     shown(pyatspi.ROLE_RADIO_BUTTON, "Yes")
-    press(app, "Finish")
-    press(box("Tovrin"), "OK")  # "Students can now practice spelling the words"
+    # Toggle on the option already chosen counts as a click on it.
+    act(control(app, pyatspi.ROLE_RADIO_BUTTON, "Yes"), "Toggle")
+    press(app, "Finished")
+    start = box("Tovrin")  # "Students can now practice spelling the words"
+    loaded = speech_libraries(program)
+    check(not loaded, f"{loaded} loaded before a word is to be said")
+    if AUDIO == "null-sink":
+        wait("the null sink's sound", lambda: sink["silent"] is not None)  # Before any word.
+    press(start, "OK")
     told(WORD_LINE, ["c a t"])
+    said("when shown")
+    check(AUDIO == "none" or speech_libraries(program) == SPEECH_LIBRARIES,
+          "the speech libraries not seen in the program's memory once it has spoken")
+    # No window manager gives the practice window the keyboard back once the box has gone.
+    begin()
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tovrin$",
+                    "windowfocus", "--sync", "key", "F5"], env=environment, check=True)
+    said("at F5")
 
     type_into(app, "Type the Word Here", "cot")
     press(app, "Done")
@@ -129,13 +197,35 @@ def session(app):
     press(box("Right"), "OK")
     print("After a right attempt the word reads:",
           told(WORD_LINE, ["blank a t", "c blank t", "c a blank"]))
+    # The second opens the recall.
+    type_into(app, "Type the Word Here", "cat")
+    press(app, "Done")
+    press(box("Right"), "OK")
+    shown(pyatspi.ROLE_TEXT, RECALL_BOX)
+    said("as the recall opens")
+    type_into(app, RECALL_BOX, "cat")
+    press(app, "DONE")
+    press(box("Congratulations"), "OK")
+    press(box("Finished?"), "No")
+    wait("the program's end", lambda: ended)
+    check(ended == [0], f"the program ended with status {ended[0]}")
+    boxes = [name for type, role, name, *_ in heard
+             if (type, role) == ("window:activate", pyatspi.ROLE_ALERT)]
+    check(boxes == ["Tovrin", "Tovrin", "Wrong", "Right", "Right", "Congratulations", "Finished?"],
+          f"the boxes were {boxes}")
 
 
 def main():
+    check(AUDIO in ("null-sink", "none"), "run by with-audio.sh, which sets TOVRIN_TEST_AUDIO")
     for kind in ("object:children-changed:add", "object:state-changed:showing",
                  "object:text-changed", "window:activate"):
         pyatspi.Registry.registerEventListener(on_event, kind)
     GLib.timeout_add_seconds(TIME_LIMIT_S, lambda: out_of_time.append(True) or loop.quit())
+    if AUDIO == "null-sink":
+        listener = subprocess.Popen(
+            ["parec", "--device=@DEFAULT_MONITOR@", "--format=u8", "--channels=1",
+             f"--rate={SAMPLES_PER_S}", "--latency-msec=20"], stdout=subprocess.PIPE)
+        GLib.io_add_watch(listener.stdout.fileno(), GLib.IO_IN, on_samples)
     read_end, write_end = os.pipe()
     # Xvfb takes the first free display and writes its number to the pipe.
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"],
@@ -146,22 +236,25 @@ def main():
         environment = dict(os.environ, DISPLAY=":" + os.read(read_end, 16).decode().strip(),
                            QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         with tempfile.TemporaryDirectory() as folder:
-            # The screen reader is the one who speaks here.
-            program = subprocess.Popen([os.path.abspath(sys.argv[1]), "--no-speech"],
-                                       cwd=folder, env=environment)
+            program = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=folder,
+                                       env=environment)
+            GLib.child_watch_add(GLib.PRIORITY_DEFAULT, program.pid, on_end)
             try:
-                app = wait("the program on the bus", lambda type, role, _, __, child:
-                           type == "object:children-changed:add"
-                           and role == pyatspi.ROLE_DESKTOP_FRAME and child.name == "Tovrin")[4]
+                app = event("the program on the bus", lambda type, role, _, __, child:
+                            type == "object:children-changed:add"
+                            and role == pyatspi.ROLE_DESKTOP_FRAME and child.name == "Tovrin")[4]
                 # The program may join the bus before its first window is on show.
-                wait("the wizard", lambda *_: find(app, pyatspi.ROLE_PUSH_BUTTON, "Next >"))
-                session(app)
+                wait("the wizard", lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Next >"))
+                session(app, program, environment)
             finally:
-                program.terminate()
-                program.wait()
+                if not ended:
+                    program.terminate()
+                    program.wait()
     finally:
         xvfb.terminate()
         xvfb.wait()
+        if AUDIO == "null-sink":
+            listener.terminate()
 
 
 main()

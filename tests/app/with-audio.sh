@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Runs a test program with a PulseAudio server of its own whose one output is a null sink
 # (null-sink), or with no audio device at all (none), and tells it which in TOVRIN_TEST_AUDIO. The
-# server belongs to the run alone: its own runtime and home folders, stopped at the end; the
-# user's sound settings are neither read nor written.
+# server belongs to the run alone: its own runtime, home and settings folders, stopped at the end;
+# the user's sound settings are neither read nor written. No speech-dispatcher is started for the
+# run, nor the user's reached, so that flite says the words whatever else is installed.
 #   with-audio.sh null-sink|none PROGRAM [ARGUMENTS...]
 set -euo pipefail
 audio=$1
 shift
 
 scratch=$(mktemp -d)
-export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch/home TOVRIN_TEST_AUDIO=$audio
+export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config \
+    TOVRIN_TEST_AUDIO=$audio
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+echo DisableAutoSpawn >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 stop() {
     local pid
     if pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null); then
