@@ -125,10 +125,6 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         addRows(ProgramScripts);
 
-        const QByteArray readme(64 * 1024 + 1, 'x');
-        QTest::newRow("over 64 KiB")
-            << "put:readme.txt=" + readme + ";start;o3;next"
-            << "1 Next > [] {readme.txt=" + readme + "} : unread(., it is larger than 64 KiB)";
         QString words;
         for (int i = 1; i <= 30; ++i)
             words += QStringLiteral("w%1 ").arg(i);

@@ -110,14 +110,25 @@ private slots:
         QTest::addColumn<QByteArray>("shown");
         addRows(ShownReadmes);
         // A line too long to read is broken, never between the halves of a surrogate pair.
-        QTest::newRow("a long line")
-            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1y\n" + QByteArray(1000, 'z')
-            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1\ny\n" + QByteArray(1000, 'z');
+        QTest::newRow("long lines")
+            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1y\n" + QByteArray(1001, 'z')
+            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1\ny\n" + QByteArray(1000, 'z') + "\nz";
+        QTest::newRow("64 KiB") << QByteArray(64 << 10, '\n') << QByteArray(64 << 10, '\n');
+        QTest::newRow("a byte more")
+            << QByteArray((64 << 10) + 1, '\n') << QByteArray("(it is larger than 64 KiB)");
     }
+    // What the readme viewer shows of a file, or why it cannot show it.
     void shownReadmes() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, shown);
-        QCOMPARE(readmeDisplayText(decodeEightBit(bytes)), QString::fromUtf8(shown));
+        QTemporaryDir folder;
+        writeFile(folder.filePath("readme.txt"), bytes);
+        QString text, reason;
+        QCOMPARE(readReadme(folder.filePath("readme.txt"), text, reason) ? readmeDisplayText(text)
+                                                                         : "(" + reason + ")",
+                 QString::fromUtf8(shown));
+        // A file whose reading fails, as on a failing disk.
+        QVERIFY(!readReadme("/proc/self/mem", text, reason) && reason == "Input/output error");
     }
 
     void placements_data() {
