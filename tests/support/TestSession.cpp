@@ -74,8 +74,8 @@ QString code(const TestSession::Message& message) {
 } // namespace
 
 TestSession::Answer TestSession::message(const QString& text, const QString& title, Buttons buttons,
-                                         Icon icon, const QRect& keepClear) {
-    messages.append({text, title, buttons, icon, keepClear, {}});
+                                         Icon icon, const QRect&) {
+    messages.append({text, title, buttons, icon, {}});
     if (const Main* practice = program.practice.get(); practice && practice->isVisible()) {
         const QString lines = QStringList{practice->Word->text(), practice->TypedWord->text(),
                                           practice->CorrectWord->text(), practice->TWord->text()}
@@ -116,11 +116,7 @@ void TestSession::showModal(QDialog& window) {
 }
 
 double TestSession::random() {
-    if (randoms.empty())
-        return std::ldexp(static_cast<double>(generator_() >> 11), -53);
-    const double next = randoms.front();
-    randoms.pop_front();
-    return next;
+    return randoms.isEmpty() ? std::ldexp(double(generator_() >> 11), -53) : randoms.takeFirst();
 }
 
 void TestSession::play(const QString& script) {

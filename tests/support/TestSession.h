@@ -6,13 +6,11 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
 
-#include <deque>
 #include <functional>
 #include <random>
 
@@ -51,7 +49,6 @@ public:
         QString text, title;
         Buttons buttons;
         Icon icon;
-        QRect keepClear;
         // The practice window's lines while the box was open.
         QString seen;
     };
@@ -71,7 +68,7 @@ public:
     // fixed seed, so that every run draws the same; a reseed is only counted.
     QList<Message> messages;
     QList<CommonDialog> fileDialogs;
-    std::deque<double> randoms;
+    QList<double> randoms;
     qsizetype reseeds = 0;
     // Every text said, in order; an empty one where speech was cut off.
     QStringList said;
