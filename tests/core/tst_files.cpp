@@ -152,12 +152,15 @@ private slots:
         QTest::addColumn<FileCalls>("calls");
         // Empty when the save succeeds.
         QTest::addColumn<QString>("reason");
-        // A disk that fails in one way: no room for the writes, an error at the sync or the close.
-        FileCalls disk, slow = disk, noRoom = disk, badSync = disk, badClose = disk;
+        // A disk that fails in one way: no room for the writes, an error at a write, the sync or
+        // the close.
+        FileCalls disk, slow = disk, noRoom = disk, badWrite = disk, badSync = disk,
+                        badClose = disk;
         slow.write = [](int file, const void* bytes, size_t size) {
             return ::write(file, bytes, std::min<size_t>(size, 3));
         };
-        noRoom.write = [](int, const void*, size_t) -> ssize_t { return errno = ENOSPC, -1; };
+        noRoom.write = [](int, const void*, size_t) -> ssize_t { return 0; };
+        badWrite.write = [](int, const void*, size_t) -> ssize_t { return errno = EIO, -1; };
         badSync.fdatasync = [](int) { return errno = EIO, -1; };
         badClose.close = [](int file) { return ::close(file), errno = EIO, -1; };
         QTest::newRow("saved") << "list.tvr" << disk << "";
@@ -167,6 +170,7 @@ private slots:
         QTest::newRow("a name too long")
             << QString(252, 'a') + ".tvr" << disk << "File name too long";
         QTest::newRow("no room") << "list.tvr" << noRoom << "No space left on device";
+        QTest::newRow("a write fails") << "list.tvr" << badWrite << "Input/output error";
         QTest::newRow("the sync fails") << "list.tvr" << badSync << "Input/output error";
         QTest::newRow("the close fails") << "list.tvr" << badClose << "Input/output error";
     }
@@ -182,6 +186,8 @@ private slots:
         if (taken)
             writeFile(path, "earlier");
         QString told;
+        // Left by an earlier call: only a call that fails sets errno.
+        errno = EEXIST;
         QCOMPARE(saveAtomically(path, "\"cat\"\r\n", told, calls), reason.isEmpty());
         QCOMPARE(told, reason);
         QCOMPARE(readFile(path), !taken             ? "(missing)"
