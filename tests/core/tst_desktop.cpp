@@ -22,56 +22,41 @@
 
 namespace {
 
-// Plays a user at the keyboard. At each turn of whichever event loop runs, modal ones included,
-// once the window in front is the one the next step names (a window's name, the start of a box's
-// text, or "file" for the file dialog), that window gets the keyboard and the step's keys are
-// pressed on whatever has the focus: a Qt key name, "text:T" typed, "tab:N" Tab until the control
-// N has the focus, "word" the word being practised typed, or the checks "has:N" that N has the
-// focus and "see:N=T" that the control N reads T. Each box and dialog is noted in `seen`; a fault,
-// or a step that never comes, ends the program.
+// A user at the keyboard. `keys` are pressed in order on whatever has the focus in the window in
+// front. Each box, dialog or modal window that opens meanwhile is noted in `seen` and answered by
+// the next of `answers`, pressed through the active modal widget. A key is a Qt key name, "text:T"
+// typed, "word" the word being practised typed, "tab:N" Tab until the control N has the focus, or
+// one of the checks "has:N" that N has the focus and "see:N=T" that the control N reads T. A fault
+// ends the program.
 class Keyboard : public QObject {
 public:
-    Keyboard(Program& program, const QStringList& steps)
+    Keyboard(Program& program, const QStringList& keys, const QStringList& answers)
         : program_(program)
-        , steps_(steps) {
-        connect(&turns_, &QTimer::timeout, this, &Keyboard::turn);
+        , answers_(answers) {
+        connect(&turns_, &QTimer::timeout, this, &Keyboard::answer);
         turns_.start(0);
+        QTimer::singleShot(0, this, [this, keys] { pressAll(keys); });
     }
     QStringList seen, failures;
 
 private:
-    void turn() {
-        QWidget* front = QApplication::activeModalWidget();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            front = front ? front : window->isVisible() ? window : nullptr;
-        if (pending_ || !front || steps_.isEmpty())
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || handled_.contains(modal))
             return;
-        if (++idle_ > 100000)
-            return fail("stalled before " + steps_.first());
-        if (QApplication::activeWindow() != front)
-            return front->activateWindow();
-        auto* box = qobject_cast<QMessageBox*>(front);
-        auto* dialog = qobject_cast<QFileDialog*>(front);
-        if (!(box      ? box->text()
-              : dialog ? "file"
-                       : front->objectName())
-                 .startsWith(steps_.first().section(u'|', 0, 0)))
-            return;
-        if (box)
+        handled_ << modal;
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
             see(box);
-        if (dialog) {
+        else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             const QFileInfo chosen(dialog->selectedFiles().value(0));
             seen << dialog->nameFilters().join(u',') + " " + dialog->selectedNameFilter() + " " +
                         (chosen.isFile() ? chosen.fileName() : QString());
-        }
-        const QStringList keys = steps_.takeFirst().section(u'|', 1).split(u' ');
-        pending_ = true;
-        idle_ = 0;
-        QTimer::singleShot(0, this, [this, keys] {
-            pending_ = false;
-            for (const QString& key : keys)
-                press(key, QApplication::focusWidget());
-        });
+        } else
+            seen << modal->objectName();
+        if (answers_.isEmpty())
+            return fail("no answer for " + seen.last());
+        QTimer::singleShot(0, this,
+                           [this, keys = answers_.takeFirst().split(u' ')] { pressAll(keys); });
     }
 
     // A box: its title, its buttons and icon (? for Yes and No, ! for the exclamation), shown as
@@ -88,6 +73,20 @@ private:
             fail("over the large lines: " + box->text());
         seen << box->windowTitle() + (box->button(QMessageBox::Yes) ? "?" : "") +
                     (box->icon() == QMessageBox::Warning ? "!" : "");
+    }
+
+    void pressAll(const QStringList& keys) {
+        for (const QString& key : keys) {
+            // The window in front gets the keyboard, as a window manager gives it.
+            QWidget* front = QApplication::activeModalWidget();
+            for (QWidget* window : QApplication::topLevelWidgets())
+                front = front ? front : window->isVisible() ? window : nullptr;
+            if (!front || program_.hasEnded())
+                return fail("no window for " + key);
+            front->activateWindow();
+            QCoreApplication::processEvents();
+            press(key, QApplication::focusWidget());
+        }
     }
 
     void press(const QString& key, QWidget* focus) {
@@ -123,10 +122,9 @@ private:
     }
 
     Program& program_;
-    QStringList steps_;
+    QStringList answers_;
+    QList<QPointer<QWidget>> handled_;
     QTimer turns_;
-    bool pending_ = false;
-    int idle_ = 0;
 };
 
 } // namespace
@@ -161,40 +159,50 @@ private slots:
     void keyboardSession() {
         QTemporaryDir folder;
         Program program(platform);
-        QStringList steps{
-            "frmWizard|has:butNext Return",
-            u"frmWizard|text:cat Return text:dog Return text:été tab:butNext Return"_qs,
-            "Save Your List?|Return",
-            "file|Escape",
-            "frmWizard|tab:butBack Return tab:butNext Return",
-            "Save Your List?|Return",
-            "file|text:" + folder.filePath("words.tvr") + " Return",
-            "frmWizard|tab:Option4 Down see:butNext=Restart tab:butNext Return",
-            "frmWizard|tab:Option2 Up tab:butNext Return",
-            "file|Return",
-            u"frmWizard|see:CheckWords=cat\ndog\nété\n tab:Option5 Up see:butNext=Finished tab:butNext Return"_qs,
-            "Students|Return",
-            "Main|text:x Return",
-            "Wrong|Return"};
-        for (int word = 0; word < 3; ++word)
-            steps << "Main|word Return"
-                  << "Right|Return"
-                  << "Main|word Return"
-                  << "Right|Return"
-                  << "Form1|word Return"
-                  << "You Now|Return";
-        steps << "You Made 1 Errors on the 3 words.  More Practice|Escape";
-        Keyboard keyboard(program, steps);
+        QStringList keys{"has:butNext Return text:cat Return text:dog Return",
+                         u"text:été"_qs,
+                         "tab:butNext Return tab:butBack Return tab:butNext Return",
+                         "tab:Option4 Down see:butNext=Restart tab:butNext Return",
+                         "tab:Option2 Up tab:butNext Return",
+                         u"see:CheckWords=cat\ndog\nété\n"_qs,
+                         "tab:Option5 Up see:butNext=Finished tab:butNext Return text:x Return"};
+        QStringList answers{
+            "Return", "Escape", "Return", "text:" + folder.filePath("words.tvr") + " Return",
+            "Return", "Return", "Return"};
+        for (int word = 0; word < 3; ++word) {
+            keys << "word Return word Return";
+            answers << "Return"
+                    << "Return"
+                    << "word Return"
+                    << "Return";
+        }
+        answers << "Escape";
+        Keyboard keyboard(program, keys.join(u' ').split(u' '), answers);
         startProgram(program);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY2(keyboard.failures.isEmpty(), qPrintable(keyboard.failures.join("; ")));
         QCOMPARE(readFile(folder.filePath("words.tvr")), "\"cat\"\r\n\"dog\"\r\n\"\xE9t\xE9\"\r\n");
         const QString dialog = "All files (*),Tovrin Files (*.tvr) Tovrin Files (*.tvr) ";
-        QCOMPARE(
-            keyboard.seen,
-            QStringList({"Tovrin?", dialog, "Tovrin?", dialog, dialog + "words.tvr", "Tovrin",
-                         "Wrong!", "Right!", "Right!", "Congratulations", "Right!", "Right!",
-                         "Congratulations", "Right!", "Right!", "Congratulations", "Finished??"}));
+        QCOMPARE(keyboard.seen, QStringList({"Tovrin?",
+                                             dialog,
+                                             "Tovrin?",
+                                             dialog,
+                                             dialog + "words.tvr",
+                                             "Tovrin",
+                                             "Wrong!",
+                                             "Right!",
+                                             "Right!",
+                                             "Form1",
+                                             "Congratulations",
+                                             "Right!",
+                                             "Right!",
+                                             "Form1",
+                                             "Congratulations",
+                                             "Right!",
+                                             "Right!",
+                                             "Form1",
+                                             "Congratulations",
+                                             "Finished??"}));
         // Boxes and the file dialog in the windows' face; what docks tie the windows to.
         QCOMPARE(QApplication::font().families().constFirst(), "Liberation Sans");
         QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty());
