@@ -26,8 +26,7 @@ namespace {
 // front. Each box, dialog or modal window that opens meanwhile is noted in `seen` and answered by
 // the next of `answers`, pressed through the active modal widget. A key is a Qt key name, "text:T"
 // typed, "word" the word being practised typed, "tab:N" Tab until the control N has the focus, or
-// one of the checks "has:N" that N has the focus and "see:N=T" that the control N reads T. A fault
-// ends the program.
+// "see:N=T", a check that the control N reads T. A fault ends the program.
 class Keyboard : public QObject {
 public:
     Keyboard(Program& program, const QStringList& keys, const QStringList& answers)
@@ -35,47 +34,44 @@ public:
         , answers_(answers) {
         connect(&turns_, &QTimer::timeout, this, &Keyboard::answer);
         turns_.start(0);
-        QTimer::singleShot(0, this, [this, keys] { pressAll(keys); });
+        QTimer::singleShot(0, this, [this, keys] { press(keys); });
     }
     QStringList seen, failures;
 
 private:
+    // Notes the box, dialog or modal window in front once (a box by its title, ? for Yes and No,
+    // ! for the exclamation icon) and gives it its answer. A box must be shown as plain text,
+    // announced as an alert with its text, and clear of the practice's large lines.
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || handled_.contains(modal))
             return;
         handled_ << modal;
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            see(box);
-        else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            const QFileInfo chosen(dialog->selectedFiles().value(0));
-            seen << dialog->nameFilters().join(u',') + " " + dialog->selectedNameFilter() + " " +
-                        (chosen.isFile() ? chosen.fileName() : QString());
-        } else
-            seen << modal->objectName();
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(modal);
+        const Main* practice = program_.practice.get();
+        if (box &&
+            (box->textFormat() != Qt::PlainText || heard->role() != QAccessible::AlertMessage ||
+             heard->text(QAccessible::Description) != box->text() ||
+             (practice && box->icon() == QMessageBox::Warning &&
+              box->frameGeometry().intersects(
+                  QRect(practice->mapToGlobal(QPoint()),
+                        practice->CorrectWord->geometry().bottomRight())))))
+            fail("badly shown: " + box->text());
+        const QFileInfo chosen(dialog ? dialog->selectedFiles().value(0) : QString());
+        seen << (box ? box->windowTitle() + (box->button(QMessageBox::Yes) ? "?" : "") +
+                           (box->icon() == QMessageBox::Warning ? "!" : "")
+                 : dialog ? dialog->nameFilters().join(u',') + " " + dialog->selectedNameFilter() +
+                                " " + (chosen.isFile() ? chosen.fileName() : QString())
+                          : modal->objectName());
         if (answers_.isEmpty())
             return fail("no answer for " + seen.last());
         QTimer::singleShot(0, this,
-                           [this, keys = answers_.takeFirst().split(u' ')] { pressAll(keys); });
+                           [this, keys = answers_.takeFirst().split(u' ')] { press(keys); });
     }
 
-    // A box: its title, its buttons and icon (? for Yes and No, ! for the exclamation), shown as
-    // plain text, announced as an alert with its text, and clear of the practice's large lines.
-    void see(QMessageBox* box) {
-        const QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(box);
-        if (box->textFormat() != Qt::PlainText || alert->role() != QAccessible::AlertMessage ||
-            alert->text(QAccessible::Description) != box->text())
-            fail("not plain, or not heard: " + box->text());
-        if (const Main* practice = program_.practice.get();
-            practice && box->icon() == QMessageBox::Warning &&
-            box->frameGeometry().intersects(QRect(practice->mapToGlobal(QPoint()),
-                                                  practice->CorrectWord->geometry().bottomRight())))
-            fail("over the large lines: " + box->text());
-        seen << box->windowTitle() + (box->button(QMessageBox::Yes) ? "?" : "") +
-                    (box->icon() == QMessageBox::Warning ? "!" : "");
-    }
-
-    void pressAll(const QStringList& keys) {
+    void press(const QStringList& keys) {
         for (const QString& key : keys) {
             // The window in front gets the keyboard, as a window manager gives it.
             QWidget* front = QApplication::activeModalWidget();
@@ -85,34 +81,25 @@ private:
                 return fail("no window for " + key);
             front->activateWindow();
             QCoreApplication::processEvents();
-            press(key, QApplication::focusWidget());
+            QWidget* focus = QApplication::focusWidget();
+            const QString name = key.section(u'=', 0, 0).section(u':', 1);
+            if (key.startsWith("text:") || key == "word")
+                typeText(focus, key == "word" ? program_.shared.PracticeWord : key.mid(5));
+            for (int tabs = 0; key.startsWith("tab:") && focus->objectName() != name; ++tabs) {
+                if (tabs == 12)
+                    return fail("Tab never reaches " + name);
+                QTest::keyClick(focus, Qt::Key_Tab);
+                focus = QApplication::focusWidget();
+            }
+            if (const QWidget* read = front->findChild<QWidget*>(name);
+                key.startsWith("see:") &&
+                read->property(read->inherits("QPlainTextEdit") ? "plainText" : "text") !=
+                    key.section(u'=', 1))
+                fail(key + " reads otherwise");
+            if (!key.contains(u':') && key != "word")
+                QTest::keyClick(focus, Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(
+                                           ("Key_" + key).toLatin1())));
         }
-    }
-
-    void press(const QString& key, QWidget* focus) {
-        const QString name = key.section(u'=', 0, 0).section(u':', 1);
-        if (!focus)
-            fail("nothing has the keyboard focus for " + key);
-        else if (key.startsWith("text:") || key == "word")
-            typeText(focus, key == "word" ? program_.shared.PracticeWord : key.mid(5));
-        else if (key.startsWith("has:")) {
-            if (focus->objectName() != name)
-                fail(name + " does not have the focus");
-        } else if (key.startsWith("tab:")) {
-            for (int tabs = 0; tabs < 12 && QApplication::focusWidget()->objectName() != name;
-                 ++tabs)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            if (QApplication::focusWidget()->objectName() != name)
-                fail("Tab never reaches " + name);
-        } else if (key.startsWith("see:")) {
-            const QWidget* read = focus->window()->findChild<QWidget*>(name);
-            const QString text =
-                read->property(read->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
-            if (text != key.section(u'=', 1))
-                fail(key + " reads " + text);
-        } else
-            QTest::keyClick(focus, Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(
-                                       ("Key_" + key).toLatin1())));
     }
 
     void fail(const QString& why) {
