@@ -112,15 +112,6 @@ private slots:
         QTest::addColumn<QByteArray>("script");
         QTest::addColumn<QByteArray>("expected");
         addRows(ProgramScripts);
-
-        QString words;
-        for (int i = 1; i <= 30; ++i)
-            words += QStringLiteral("w%1 ").arg(i);
-        QTest::newRow("30 words fill the list, a 31st is refused, also at Next")
-            << ("start;next;add:" + words.trimmed().replace(" ", ";add:") + ";add:w31;next;no")
-                   .toUtf8()
-            << ("3< Finish [" + words.trimmed() + "]+ box'w31' : full | full | full | save?")
-                   .toUtf8();
     }
     void scripts() {
         QFETCH(QByteArray, script);

@@ -23,6 +23,7 @@ nothing pending, twice ¦ start;next;add:cat;next;no;back;next;no ¦ 3< Finish [
 one letter is taken once ¦ start;next;add:cat;box:a;next;no;back;next;no ¦ 3< Finish [cat a]+ : save? | save?
 21 letters stay in the box ¦ start;next;add:cat;box:abcdefghijklmnopqrstu;next;no ¦ 3< Finish [cat]+ box'abcdefghijklmnopqrstu' : long | save?
 a C1 control stays in the box ¦ start;next;add:cat;box:a\u0085b;next;no ¦ 3< Finish [cat]+ box'a\u0085b' : control | save?
+30 words fill the list, a 31st is refused, also at Next ¦ start;next;\*30(add:cat;)add:cow;next;no ¦ 3< Finish [\*29(cat )cat]+ box'cow' : full | full | full | save?
 Yes saves ¦ start;next;add:cat;add:dog;box:mouse;next;yes;file:list.tvr ¦ 3< Finish [cat dog mouse]+ {list.tvr="cat"~"dog"~"mouse"~} : save?
 No saves nothing ¦ put:list.tvr=earlier;start;next;add:cat;next;no ¦ 3< Finish [cat]+ {list.tvr=earlier} : save?
 the name chosen last, not replaced, then cancelled ¦ put:list.tvr=earlier;start;next;add:cat;next;yes;file:list.tvr;no;back;next;yes;nofile ¦ 3< Finish [cat]+ dialog'list.tvr' {list.tvr=earlier} : save? | replace?(list.tvr) | save?

@@ -23,21 +23,12 @@ extern const char* const Placements;
 
 namespace {
 
-QByteArray fields(int count, const char* separator) {
-    QByteArray bytes;
-    for (int i = 1; i <= count; ++i)
-        bytes += "w" + QByteArray::number(i) + separator;
-    return bytes;
-}
-
 QRect rect(const QByteArray& numbers) {
     QList<int> n;
     for (const QByteArray& number : numbers.split(','))
         n.append(number.toInt());
     return n.size() == 2 ? QRect(0, 0, n[0], n[1]) : QRect(n[0], n[1], n[2], n[3]);
 }
-
-const QByteArray Full = "A list holds at most 30 words: the rest of the file was not read.";
 
 } // namespace
 
@@ -52,23 +43,6 @@ private slots:
         QTest::addColumn<QByteArray>("words");
         QTest::addColumn<QByteArray>("told");
         addRows(ListFiles);
-        QTest::newRow("31 fields") << fields(31, "\r\n") << fields(30, "|").chopped(1) << Full;
-        QTest::newRow("every kind left out")
-            << QByteArray(22, 'y') + "\r\n" + QByteArray(5000, 'z') + "\r\nn\x01l\r\n" +
-                   fields(31, ",")
-            << fields(30, "|").chopped(1)
-            << "2 entries longer than 20 letters were left out.  1 entry with control characters "
-               "was left out.  " +
-                   Full;
-        // A list needs only the beginning of a file: one far larger is never read to its end.
-        QTest::newRow("a million words")
-            << fields(1000000, "\r\n") << fields(30, "|").chopped(1) << Full;
-        QTest::newRow("NUL bytes")
-            << QByteArray(8 << 20, '\0') << QByteArray()
-            << QByteArray(
-                   "The file is far larger than a list of words: only its first 64 KiB were read.");
-        QTest::newRow("64 KiB exactly")
-            << QByteArray(64 << 10, '\n') << QByteArray() << QByteArray();
     }
     // What the reader makes of any file, and what the user is told was left out; a list without
     // a word left out saves as the same bytes, if it was written as the program writes.
@@ -109,13 +83,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("shown");
         addRows(ShownReadmes);
-        // A line too long to read is broken, never between the halves of a surrogate pair.
-        QTest::newRow("long lines")
-            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1y\n" + QByteArray(1001, 'z')
-            << QByteArray(999, 'x') + "\xF0\x9F\x90\xB1\ny\n" + QByteArray(1000, 'z') + "\nz";
-        QTest::newRow("64 KiB") << QByteArray(64 << 10, '\n') << QByteArray(64 << 10, '\n');
-        QTest::newRow("a byte more")
-            << QByteArray((64 << 10) + 1, '\n') << QByteArray("(it is larger than 64 KiB)");
     }
     // What the readme viewer shows of a file, or why it cannot show it.
     void shownReadmes() {

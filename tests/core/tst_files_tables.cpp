@@ -24,6 +24,11 @@ UTF-8 where the 8-bit bytes would read back as UTF-8 ¦ "\xC3\x83\xC2\xA9"\r\n �
 an emoji and a combining accent ¦ "nai\xCC\x88ve"\r\n"\xF0\x9F\x90\xB1"\r\n ¦ nai\u0308ve|🐱 ¦
 a byte-order mark at the start ¦ \xEF\xBB\xBF"cat",dog ¦ cat|dog ¦
 undefined Windows-1252 bytes ¦ \x81\x8D\x8F\x90\x9D,ab\xC3 ¦ ab\u00C3 ¦ 1 entry with control characters was left out.
+31 fields ¦ \*31(cat\r\n) ¦ \*29(cat|)cat ¦ A list holds at most 30 words: the rest of the file was not read.
+every kind left out ¦ \*22(y)\r\n\*5000(z)\r\nn\x01l\r\n\*31(cat,) ¦ \*29(cat|)cat ¦ 2 entries longer than 20 letters were left out.  1 entry with control characters was left out.  A list holds at most 30 words: the rest of the file was not read.
+a million words, never read to the end ¦ \*1000000(cat\r\n) ¦ \*29(cat|)cat ¦ A list holds at most 30 words: the rest of the file was not read.
+NUL bytes ¦ \*8388608(\x00) ¦  ¦ The file is far larger than a list of words: only its first 64 KiB were read.
+64 KiB exactly ¦ \*65536(\n) ¦  ¦
 )table";
 
 // A word, an attempt at it, and the attempt as the student is shown it under the word.
@@ -41,13 +46,16 @@ an accent kept whole ¦ nai\u0308ve ¦ nai\u0308fe ¦ nai\u0308-e
 an emoji is one character ¦ \U0001F600ab ¦ \U0001F600xb ¦ \U0001F600-b
 )table";
 
-// A readme's bytes and its text as the viewer shows it: every line end breaks the line, control
-// characters show as symbols and cut nothing short.
+// A readme's bytes and its text as the viewer shows it (or why it cannot, in brackets): every line
+// end breaks the line, control characters show as symbols and cut nothing short.
 const char* const ShownReadmes = R"table(
 line ends ¦ a\r\nb\rc\nd ¦ a\nb\nc\nd
 NUL and control characters go on to the end ¦ a\x00b\x01\tc\x7F ¦ a␀b␁\tc␡
 8-bit ¦ Caf\xE9 \x93quotes\x94 ¦ Café “quotes”
 UTF-8 with a byte-order mark ¦ \xEF\xBB\xBF\xCE\xBB\xF0\x9F\x90\xB1 ¦ λ🐱
+long lines, never broken between the halves of a surrogate pair ¦ \*999(x)🐱y\n\*1001(z) ¦ \*999(x)🐱\ny\n\*1000(z)\nz
+64 KiB ¦ \*65536(\n) ¦ \*65536(\n)
+a byte more ¦ \*65537(\n) ¦ (it is larger than 64 KiB)
 )table";
 
 // The screen, what must stay in view, the frame of the window to place as it is and as small as

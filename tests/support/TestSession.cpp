@@ -266,6 +266,32 @@ tourWindows(const std::function<void(QWidget*, const QString&)>& visit) {
     return messages;
 }
 
+namespace {
+QByteArray unescaped(const QByteArray& cell) {
+    QByteArray bytes;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const char kind = cell[i] == '\\' ? cell[++i] : 0;
+        if (kind == '*') {
+            const qsizetype open = cell.indexOf('(', i), close = cell.indexOf(')', open);
+            bytes += unescaped(cell.mid(open + 1, close - open - 1))
+                         .repeated(cell.mid(i + 1, open - i - 1).toInt());
+            i = close;
+            continue;
+        }
+        const qsizetype digits = kind == 'x' ? 2 : kind == 'u' ? 4 : kind == 'U' ? 8 : 0;
+        const char32_t code = cell.mid(i + 1, digits).toUInt(nullptr, 16);
+        i += digits;
+        bytes += kind == 'x'   ? QByteArray(1, char(code))
+                 : digits      ? QString::fromUcs4(&code, 1).toUtf8()
+                 : kind == 'r' ? QByteArray("\r")
+                 : kind == 'n' ? QByteArray("\n")
+                 : kind == 't' ? QByteArray("\t")
+                               : QByteArray(1, kind ? kind : cell[i]);
+    }
+    return bytes;
+}
+} // namespace
+
 void addRows(const char* table) {
     for (const QString& line : QString::fromUtf8(table).split(u'\n')) {
         // A space after the line lets an empty last column end it.
@@ -274,23 +300,8 @@ void addRows(const char* table) {
             continue;
         cells.last().chop(1);
         QTestData& row = QTest::newRow(qPrintable(cells.takeFirst().trimmed()));
-        for (const QString& text : std::as_const(cells)) {
-            const QByteArray cell = text.toUtf8();
-            QByteArray bytes;
-            for (qsizetype i = 0; i < cell.size(); ++i) {
-                const char kind = cell[i] == '\\' ? cell[++i] : 0;
-                const qsizetype digits = kind == 'x' ? 2 : kind == 'u' ? 4 : kind == 'U' ? 8 : 0;
-                const char32_t code = cell.mid(i + 1, digits).toUInt(nullptr, 16);
-                i += digits;
-                bytes += kind == 'x'   ? QByteArray(1, char(code))
-                         : digits      ? QString::fromUcs4(&code, 1).toUtf8()
-                         : kind == 'r' ? QByteArray("\r")
-                         : kind == 'n' ? QByteArray("\n")
-                         : kind == 't' ? QByteArray("\t")
-                                       : QByteArray(1, kind ? kind : cell[i]);
-            }
-            row << bytes;
-        }
+        for (const QString& cell : std::as_const(cells))
+            row << unescaped(cell.toUtf8());
     }
 }
 

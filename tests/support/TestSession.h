@@ -100,8 +100,8 @@ QList<TestSession::Message>
 tourWindows(const std::function<void(QWidget* window, const QString& state)>& visit);
 
 // Adds a data row for each line of `table` but blank ones: its name, then its columns, separated by
-// " ¦ ", each a QByteArray. Escapes stand for what a line cannot hold: \r \n \t \\ \xHH (a byte)
-// and \uHHHH \UHHHHHHHH (a character, in UTF-8).
+// " ¦ ", each a QByteArray. Escapes stand for what a line cannot hold: \r \n \t \\ \xHH (a byte),
+// \uHHHH \UHHHHHHHH (a character, in UTF-8) and \*N(T), T N times over.
 void addRows(const char* table);
 
 // Gives `window` the keyboard, as a window manager does for the window a user turns to. False if
