@@ -1,6 +1,6 @@
-// What the user sees of the four windows: their sizes and fonts, the wizard's stacked pages, and
-// that no caption, in any language and in any state, nor any word or attempt on the practice
-// window's large lines, is cut off or runs under another control.
+// What the user sees of the four windows: their sizes and fonts, and that no caption, in any
+// language and in any state, nor any word or attempt on the practice window's large lines, is cut
+// off or runs under another control.
 
 #include "TestSession.h"
 #include "core/Translations.h"
@@ -148,22 +148,6 @@ private slots:
                       "frmWizard 446x385 8.25 Label2=13.5 Label3=8.25,centred Label6=8.25,centred "
                       "Label4=8.25,centred Word=12b Label7=8.25,centred "
                       "CheckWords=8.25,read-only"}));
-    }
-
-    // The wizard stacks its pages in one place: the page in front hides the others completely,
-    // and a page lying under another takes no focus.
-    void wizardPagesHideThePagesBeneath() {
-        WizardScreen wizard;
-        wizard.show();
-        for (QGroupBox* front : wizard.Frame1) {
-            for (QGroupBox* each : wizard.Frame1)
-                each->move(wizard.Frame1[0]->pos());
-            front->raise();
-            for (QGroupBox* each : wizard.Frame1)
-                QCOMPARE(each->isEnabled(), each == front);
-            QCOMPARE(wizard.grab(front->geometry()).toImage().convertToFormat(QImage::Format_RGB32),
-                     front->grab().toImage().convertToFormat(QImage::Format_RGB32));
-        }
     }
 
     void inEveryLanguage_data() {
