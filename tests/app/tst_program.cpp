@@ -12,6 +12,7 @@
 #include "wizard/StartProgram.h"
 #include "wizard/frmWizard.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,6 +25,18 @@
 // The rows of the scripts table, in a file of their own: the meta-object compiler cannot read
 // them.
 extern const char* const ProgramScripts;
+
+namespace {
+// Which wizard page the user sees: the frame at the front where the pages lie, or -1.
+int pageOnTop(frmWizard* wizard) {
+    QWidget* hit = wizard->childAt(wizard->Frame1[0]->geometry().center());
+    for (; hit && hit != wizard; hit = hit->parentWidget())
+        for (int page = 0; page < 3; ++page)
+            if (hit == wizard->Frame1[std::size_t(page)])
+                return page;
+    return -1;
+}
+} // namespace
 
 class ProgramTest : public QObject {
     Q_OBJECT
@@ -104,7 +117,8 @@ private slots:
             viewer->resize(900, 700);
             QCOMPARE(viewer->Text1->geometry(), viewer->rect());
         }
-        endSession(session);
+        session.reset();
+        verifyNoWindowLeft();
         QDir::setCurrent(QDir::rootPath());
     }
 

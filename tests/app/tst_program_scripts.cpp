@@ -66,14 +66,14 @@ in list order ¦ list:ab cd ef;rand:0,0,0.4,0,0.9,0;practice;t:ab;r:ab;t:cd;r:cd
 a slot drawn before is drawn again ¦ list:ab cd ef;rand:0.5,0,0.5,0,0,0.6,0.1,0.99,0;practice;t:cd;r:cd;t:ab;r:ab;t:ef;r:ef;no ¦ : start | right[cd|cd||cd] | congrats(cd) | right[ab|ab||ab] | congrats(ab) | right[ef|ef||ef] | congrats(ef) | sum(0,3) said cd cd / ab ab / ef ef / / ended reseeded 4
 five letters ¦ list:house;rand:0,0.5,0.5,0,0.9;practice;t:house;f5;t:hose;t:house;t:house;f5;r:house;no ¦ : start | right[house|house||house] | wrong[ho se|house|ho---|hose] | right[ho se|house||house] | right[ o se|house||house] | congrats(house) | sum(1,1) said house house house house / / ended reseeded 2
 a combining accent and an emoji are hidden whole ¦ list:nai\u0308ve 🐱a;rand:0,0.5,0,0.99,0;practice;t:nai\u0308ve;t:nai\u0308ve;t:nai\u0308ve;r:nai\u0308ve;t:🐱a;r:🐱a;no ¦ : start | right[nai\u0308ve|nai\u0308ve||nai\u0308ve] | right[na ve|nai\u0308ve||nai\u0308ve] | right[ a ve|nai\u0308ve||nai\u0308ve] | congrats(nai\u0308ve) | right[🐱a|🐱a||🐱a] | congrats(🐱a) | sum(0,2) said nai\u0308ve nai\u0308ve / 🐱a 🐱a / / ended reseeded 3
-blanks and capitals are wrong ¦ list:cat;rand:0,0,0.9,0,0.5,0;practice;t: cat;t:cat;t:Cat;t:cat;r:cat\x20;r:Cat;r:cat;yes;t:cat;t:cat;rx;no ¦ : start | wrong[cat|cat|----| cat] | right[cat|cat||cat] | wrong[ at|cat|-at|Cat] | right[ at|cat||cat] | sorry(cat) | sorry(cat) | congrats(cat) | sum(4,1) | start | right[cat|cat||cat] | right[c t|cat||cat] | sum(0,1) said cat cat / cat cat / / ended reseeded 4
+blanks and capitals are wrong ¦ list:cat;rand:0,0,0.9,0,0.5,0;practice;t: cat;t:cat;t:Cat;t:cat;r:cat\x20;r:Cat;r:cat;yes;t:cat;t:cat;close:Form1;no ¦ : start | wrong[cat|cat|----| cat] | right[cat|cat||cat] | wrong[ at|cat|-at|Cat] | right[ at|cat||cat] | sorry(cat) | sorry(cat) | congrats(cat) | sum(4,1) | start | right[cat|cat||cat] | right[c t|cat||cat] | sum(0,1) said cat cat / cat cat / / ended reseeded 4
 errors stop at their top ¦ list:ab;rand:0,0;practice;e:32766;t:xy;t:ab;r:x;r:ab;no ¦ : start | wrong[ab|ab|--|xy] | right[ab|ab||ab] | sorry(ab) | congrats(ab) | sum(32767,1) said ab ab / / ended reseeded 2
 no words ¦ count:1;practice;yes;no ¦ : start | sum(0,0) | start | sum(0,0) said / ended reseeded 2
-a word of no letters ¦ list:;rand:0;practice;t:;rx;no ¦ : start | right | sum(0,1) said / / / / ended reseeded 2
+a word of no letters ¦ list:;rand:0;practice;t:;close:Form1;no ¦ : start | right | sum(0,1) said / / / / ended reseeded 2
 ended during the start message ¦ list:ab;practice;! ¦ : start said / ended
 ended during Wrong ¦ list:ab cd;rand:0;practice;t:xy;! ¦ : start | wrong[ab|ab|--|xy] said ab / ended reseeded 1
 ended during Right ¦ list:ab cd;rand:0;practice;t:ab;! ¦ : start | right[ab|ab||ab] said ab / ended reseeded 1
-the practice window closed during Right ¦ list:ab cd;rand:0;practice;t:ab;!x ¦ : start | right[ab|ab||ab] said ab / ended reseeded 1
+the practice window closed during Right ¦ list:ab cd;rand:0;practice;t:ab;!close:Main ¦ : start | right[ab|ab||ab] said ab / ended reseeded 1
 ended during Incorrect ¦ list:ab cd;rand:0,0;practice;t:ab;r:x;! ¦ : start | right[ab|ab||ab] | sorry(ab) said ab ab / / ended reseeded 1
 ended during Congratulations ¦ list:ab cd;rand:0,0;practice;t:ab;r:ab;! ¦ : start | right[ab|ab||ab] | congrats(ab) said ab ab / / ended reseeded 1
 )table";

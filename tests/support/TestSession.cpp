@@ -127,6 +127,8 @@ void TestSession::play(const QString& script) {
 }
 
 void TestSession::step(const QString& step) {
+    if (step.size() > 1 && step.startsWith(u'!'))
+        return this->step(step.mid(1));
     const QString verb = step.section(u':', 0, 0), argument = step.section(u':', 1);
     const QString name = argument.section(u'=', 0, 0).replace(u'@', installedFolder + u'/');
     frmWizard* wizard = program.wizard.get();
@@ -136,12 +138,12 @@ void TestSession::step(const QString& step) {
         startProgram(program);
     else if (verb == "next" || verb == "back" || verb == "cancel")
         QTest::mouseClick(
-            control<QPushButton>(wizard, "but" + verb.left(1).toUpper() + verb.mid(1)),
+            wizard->findChild<QPushButton*>("but" + verb.left(1).toUpper() + verb.mid(1)),
             Qt::LeftButton);
     else if (verb == "esc")
         QTest::keyClick(wizard->focusWidget() ? wizard->focusWidget() : wizard, Qt::Key_Escape);
     else if (verb.contains(QRegularExpression("^(o|dbl|ax)[1-5]$"))) {
-        auto* option = control<OptionButton>(wizard, "Option" + verb.right(1));
+        auto* option = wizard->findChild<OptionButton*>("Option" + verb.right(1));
         if (verb.startsWith("ax"))
             QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
                 QAccessibleActionInterface::toggleAction());
@@ -173,12 +175,10 @@ void TestSession::step(const QString& step) {
         QTest::mouseClick(verb == "t" ? practice->Command1 : recall->Command1, Qt::LeftButton);
     } else if (verb == "f5") {
         QWidget* window = recall ? static_cast<QWidget*>(recall) : practice;
-        if (!window || !activate(window))
+        if (!window || (window->activateWindow(), !QTest::qWaitForWindowActive(window)))
             return fail("no window for " + step);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
-    } else if (verb == "rx")
-        recall->close();
-    else if (verb == "rand")
+    } else if (verb == "rand")
         for (const QString& number : argument.split(u','))
             randoms.push_back(number.toDouble());
     else if (verb == "e")
@@ -190,10 +190,9 @@ void TestSession::step(const QString& step) {
                               : mkfifo(QFile::encodeName(name).constData(), 0600) == 0);
     else if (verb == "guide")
         program.installedReadmeFolder = guideFolder(installedFolder, argument);
-    else if (verb == "close" || verb == "!x") {
+    else if (verb == "close") {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == (verb == "close" ? argument : "Main") &&
-                window->isVisible())
+            if (window->objectName() == argument && window->isVisible())
                 window->close();
     } else if (verb == "!")
         program.end();
@@ -214,11 +213,6 @@ QString TestSession::told() const {
     if (!installedFolder.isEmpty())
         codes.replaceInStrings(installedFolder, "@");
     return codes.join(" | ");
-}
-
-void endSession(std::unique_ptr<TestSession>& session) {
-    session.reset();
-    verifyNoWindowLeft();
 }
 
 void verifyNoWindowLeft() {
@@ -303,20 +297,6 @@ void addRows(const char* table) {
         for (const QString& cell : std::as_const(cells))
             row << unescaped(cell.toUtf8());
     }
-}
-
-bool activate(QWidget* window) {
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
-int pageOnTop(frmWizard* wizard) {
-    QWidget* hit = wizard->childAt(wizard->Frame1[0]->geometry().center());
-    for (; hit && hit != wizard; hit = hit->parentWidget())
-        for (int page = 0; page < 3; ++page)
-            if (hit == wizard->Frame1[std::size_t(page)])
-                return page;
-    return -1;
 }
 
 void typeText(QWidget* widget, const QString& text) {

@@ -14,8 +14,6 @@
 #include <functional>
 #include <random>
 
-class frmWizard;
-
 // A program on a platform of the test's own, and a user who plays it from a script. Steps are
 // separated by ";", each a verb and, after ":", its argument:
 //   start                   the program starts
@@ -26,8 +24,8 @@ class frmWizard;
 //                           box:W puts W in the recall window's box where that is open
 //   list:W W  count:N       the shared list holds these words; WordCount is N
 //   practice                the practice window opens
-//   t:W  r:W  rx            W typed and Done pressed in the practice window (t) or the recall
-//                           window (r); rx closes the recall window with its close box
+//   t:W  r:W                W typed and Done pressed in the practice window (t) or the recall
+//                           window (r)
 //   f5                      the repeat key pressed in the recall window where that is open, else
 //                           in the practice window
 //   rand:X,Y  e:N           the next random numbers; the error count is N
@@ -39,7 +37,7 @@ class frmWizard;
 //                           is open
 // A message box with OK alone is answered at once; one with Yes and No takes the next step, "yes"
 // or "no"; a file dialog takes "file:N" or "nofile". While a box is open the steps "seen", "!"
-// (the program ends) and "!x" (the practice window is closed) that follow are played first. The
+// (the program ends) and those marked with a leading "!" that follow are played first. The
 // recall window plays the steps that follow until it has closed. A request that the script does
 // not answer fails the test and is answered with No, a cancelled dialog or the window closed, so
 // that no test ever blocks.
@@ -89,8 +87,7 @@ private:
     std::mt19937_64 generator_{20261206};
 };
 
-// Ends `session`'s program: fails the test if a step was never played or a window is left.
-void endSession(std::unique_ptr<TestSession>& session);
+// Fails the test if a window is left open.
 void verifyNoWindowLeft();
 
 // The windows in each state a user meets them in, the practice with the longest word among them:
@@ -104,22 +101,9 @@ tourWindows(const std::function<void(QWidget* window, const QString& state)>& vi
 // \uHHHH \UHHHHHHHH (a character, in UTF-8) and \*N(T), T N times over.
 void addRows(const char* table);
 
-// Gives `window` the keyboard, as a window manager does for the window a user turns to. False if
-// it never became active.
-bool activate(QWidget* window);
-// Which wizard page the user sees: the frame at the front where the pages lie, or -1.
-int pageOnTop(frmWizard* wizard);
 // Types `text` into `widget` key by key, as a keyboard would (any characters, not only ASCII).
 void typeText(QWidget* widget, const QString& text);
 // Creates or replaces the file at `path` with exactly `bytes`.
 void writeFile(const QString& path, const QByteArray& bytes);
 // The file's bytes, or "(missing)".
 QByteArray readFile(const QString& path);
-
-// The control named `name` inside `window`; fails the test (and returns null) without one.
-template <class Control> Control* control(QWidget* window, const QString& name) {
-    auto* found = window ? window->findChild<Control*>(name) : nullptr;
-    if (!found)
-        QTest::qFail(qPrintable(QStringLiteral("no control %1").arg(name)), __FILE__, __LINE__);
-    return found;
-}
