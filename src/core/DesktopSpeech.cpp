@@ -65,7 +65,6 @@ void DesktopSpeech::tryNextEngine() {
         return;
     if (tried_ == engines_.size()) {
         stage_ = Stage::Open;
-        waiting_.clear();
         emit stateChanged(Voice::State::Silent);
         return;
     }

@@ -6,7 +6,6 @@
 
 QShortcut* makeSayAgainKey(QWidget* window) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F5), window);
-    key->setObjectName(QStringLiteral("SayAgain"));
     key->setAutoRepeat(false);
     //: The tooltip of the practice and recall windows: F5 says the word on show again.
     window->setToolTip(
