@@ -4,8 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-# The screen-reader test's X server, keyboard, D-Bus session, accessibility bus and client.
-"$root/scripts/deps.sh" xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi qt6-qpa-plugins
+# The AT-SPI tests' X server, window manager, keyboard, D-Bus session, accessibility bus and client.
+"$root/scripts/deps.sh" xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi \
+    qt6-qpa-plugins
 "$root/scripts/configure-sanitized.sh"
 cmake --build "$root/build-sanitize"
 cd "$root/build-sanitize"

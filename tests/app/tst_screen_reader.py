@@ -15,15 +15,15 @@ box of its own. Exits non-zero, naming what never came, once the time limit has 
 import os
 import subprocess
 import sys
-import tempfile
 
 import pyatspi
 from gi.repository import GLib
 
-# The whole session, however slow the build (a sanitized one is several times slower).
-TIME_LIMIT_S = 60
+import atspi_session as bus
+from atspi_session import (CORRECT_LINE, MARKED_LINE, WORD_LINE, box, check, control, shown,
+                           told, wait)
+
 AUDIO = os.environ.get("TOVRIN_TEST_AUDIO")
-WORD_LINE, CORRECT_LINE, MARKED_LINE = "Word to practise", "Correct word", "Your attempt marked"
 RECALL_BOX = "Now type the complete word from memory."
 SPEECH_LIBRARIES = ["libQt6TextToSpeech", "tovrin-speech"]
 # What the null sink plays is heard at 8000 unsigned 8-bit samples a second, silence being 128. A
@@ -32,26 +32,9 @@ SPEECH_LIBRARIES = ["libQt6TextToSpeech", "tovrin-speech"]
 SAMPLES_PER_S = 8000
 SAID_AFTER_SILENT_SAMPLES = SAMPLES_PER_S * 3 // 10
 
-# Every event heard, oldest first, as (type, role, name, detail1, any_data, source).
-heard = []
-# Where the events that the last action caused begin.
-since = 0
 # Whether the null sink has played a sound since the last action, and the silent samples since
 # its last sound; None until the first samples come.
 sink = {"sounded": False, "silent": None}
-loop = GLib.MainLoop()
-out_of_time = []
-ended = []
-
-
-def on_event(event):
-    try:
-        source = event.source
-        heard.append((event.type, source.getRole(), source.name, event.detail1, event.any_data,
-                      source))
-    except GLib.Error:
-        pass  # Gone already, as a closed box's buttons are: nothing waits for those.
-    loop.quit()
 
 
 def on_samples(fd, _):
@@ -61,49 +44,13 @@ def on_samples(fd, _):
         sink.update(sounded=True, silent=len(samples) - 1 - loud[-1])
     else:
         sink["silent"] = (sink["silent"] or 0) + len(samples)
-    loop.quit()
+    bus.loop.quit()
     return True
-
-
-def on_end(_, status):
-    ended.append(os.waitstatus_to_exitcode(status))
-    loop.quit()
-
-
-def wait(what, found):
-    """What found() gives, once it gives anything, running the main loop until then."""
-    while not (result := found()):
-        if out_of_time:
-            sys.exit(f"FAIL: {what} never came")
-        loop.run()
-    return result
-
-
-def event(what, matches):
-    """The first event since the last action for which matches(type, role, name, detail1,
-    any_data) holds."""
-    return wait(what, lambda: next((each for each in heard[since:] if matches(*each[:5])), None))
-
-
-def check(holds, what):
-    if not holds:
-        sys.exit(f"FAIL: {what}")
-
-
-def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda each: each.getRole() == role and each.name == name)
-
-
-def control(root, role, name):
-    found = find(root, role, name)
-    check(found, f"no {name!r} among the controls")
-    return found
 
 
 def begin():
     """Marks where the events and the sound that the next action causes begin."""
-    global since
-    since = len(heard)
+    bus.begin()
     sink["sounded"] = False
 
 
@@ -121,24 +68,6 @@ def press(root, name):
 
 def type_into(root, name, text):
     control(root, pyatspi.ROLE_TEXT, name).queryEditableText().setTextContents(text)
-
-
-def shown(role, name):
-    event(f"{name!r} shown", lambda type, r, n, on, _: (type, r, n, on) ==
-          ("object:state-changed:showing", role, name, 1))
-
-
-def box(title):
-    return event(f"the box {title!r}", lambda type, role, name, *_: (type, role, name) ==
-                 ("window:activate", pyatspi.ROLE_ALERT, title))[5]
-
-
-def told(line, spoken, change="insert"):
-    """Waits until the reader is told that one of `spoken` was put into `line` (or taken from
-    it); returns which."""
-    return event(f"{line!r} told {change} {' or '.join(spoken)}", lambda type, role, name, _, text:
-                 (type, role, name) == ("object:text-changed:" + change, pyatspi.ROLE_LABEL, line)
-                 and text in spoken)[4]
 
 
 def said(when):
@@ -207,9 +136,9 @@ def session(app, program, environment):
     press(app, "DONE")
     press(box("Congratulations"), "OK")
     press(box("Finished?"), "No")
-    wait("the program's end", lambda: ended)
-    check(ended == [0], f"the program ended with status {ended[0]}")
-    boxes = [name for type, role, name, *_ in heard
+    wait("the program's end", lambda: bus.ended)
+    check(bus.ended == [0], f"the program ended with status {bus.ended[0]}")
+    boxes = [name for type, role, name, *_ in bus.heard
              if (type, role) == ("window:activate", pyatspi.ROLE_ALERT)]
     check(boxes == ["Tovrin", "Tovrin", "Wrong", "Right", "Right", "Congratulations", "Finished?"],
           f"the boxes were {boxes}")
@@ -217,42 +146,15 @@ def session(app, program, environment):
 
 def main():
     check(AUDIO in ("null-sink", "none"), "run by with-audio.sh, which sets TOVRIN_TEST_AUDIO")
-    for kind in ("object:children-changed:add", "object:state-changed:showing",
-                 "object:text-changed", "window:activate"):
-        pyatspi.Registry.registerEventListener(on_event, kind)
-    GLib.timeout_add_seconds(TIME_LIMIT_S, lambda: out_of_time.append(True) or loop.quit())
     if AUDIO == "null-sink":
         listener = subprocess.Popen(
             ["parec", "--device=@DEFAULT_MONITOR@", "--format=u8", "--channels=1",
              f"--rate={SAMPLES_PER_S}", "--latency-msec=20"], stdout=subprocess.PIPE)
         GLib.io_add_watch(listener.stdout.fileno(), GLib.IO_IN, on_samples)
-    read_end, write_end = os.pipe()
-    # Xvfb takes the first free display and writes its number to the pipe.
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"],
-                            pass_fds=[write_end], stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    os.close(write_end)
     try:
-        environment = dict(os.environ, DISPLAY=":" + os.read(read_end, 16).decode().strip(),
-                           QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        with tempfile.TemporaryDirectory() as folder:
-            program = subprocess.Popen([os.path.abspath(sys.argv[1])], cwd=folder,
-                                       env=environment)
-            GLib.child_watch_add(GLib.PRIORITY_DEFAULT, program.pid, on_end)
-            try:
-                app = event("the program on the bus", lambda type, role, _, __, child:
-                            type == "object:children-changed:add"
-                            and role == pyatspi.ROLE_DESKTOP_FRAME and child.name == "Tovrin")[4]
-                # The program may join the bus before its first window is on show.
-                wait("the wizard", lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Next >"))
-                session(app, program, environment)
-            finally:
-                if not ended:
-                    program.terminate()
-                    program.wait()
+        with bus.running(sys.argv[1:]) as (app, program, display, _):
+            session(app, program, display)
     finally:
-        xvfb.terminate()
-        xvfb.wait()
         if AUDIO == "null-sink":
             listener.terminate()
 
