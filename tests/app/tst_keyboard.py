@@ -128,8 +128,7 @@ def file_dialog(name):
     """Waits for the file dialog, which must offer the list type, chosen, and start on `name`."""
     activated = first("the file dialog", lambda type, role, title, *_: (type, role, title) ==
                       ("window:activate", pyatspi.ROLE_DIALOG, FILE_DIALOG))
-    check(focus_gained(activated) == (pyatspi.ROLE_TEXT, "File name:"),
-          "the file name box without the focus")
+    focus_gained(activated, control=(pyatspi.ROLE_TEXT, "File name:"))
     # Its own controls, not the files listed in it.
     controls = {(each.getRole(), each.name): each for each in bus.heard[activated][5]}
     types = controls.get((pyatspi.ROLE_COMBO_BOX, FILE_TYPES[1]))
@@ -166,6 +165,7 @@ def session(folder):
         app[0], lambda each: each.getState().contains(pyatspi.STATE_FOCUSED)))
     check((start.getRole(), start.name) == (pyatspi.ROLE_PUSH_BUTTON, "Next >"),
           f"{start.name!r} has the focus at the start, not Next")
+    # The list typed, then saved: the dialog cancelled once, and given a name after Back and Next.
     keys("Return")
     check(focus_gained()[0] == pyatspi.ROLE_TEXT, "the word box without the focus")
     for word in ("cat", "dog"):
@@ -189,6 +189,7 @@ def session(folder):
     keys("Return")
     window_back()
 
+    # No and Restart, then the list loaded back.
     tab_to(pyatspi.ROLE_RADIO_BUTTON, "Yes")
     keys("Down")
     caption("Restart")
@@ -198,7 +199,7 @@ def session(folder):
     tab_to(pyatspi.ROLE_RADIO_BUTTON, "Create a new list")
     keys("Up")
     check(focus_gained() == (pyatspi.ROLE_RADIO_BUTTON, "Load an existing list"),
-          "Up chose another option")
+          "Up did not choose the option above")
     tab_to(pyatspi.ROLE_PUSH_BUTTON, "Next >")
     keys("Return")
     file_dialog("words.tvr")
@@ -207,6 +208,7 @@ def session(folder):
     review = bus.control(app[0], pyatspi.ROLE_TEXT, "Words in the list").queryText()
     listed = review.getText(0, -1).split()
     check(listed == ["cat", "dog", "été"], f"the review lists {listed}")
+    # Yes and Finished, and every word practised, the first with one attempt wrong.
     tab_to(pyatspi.ROLE_RADIO_BUTTON, "No")
     keys("Up")
     caption("Finished")
