@@ -5,11 +5,7 @@
 // the files, in one line.
 
 #include "TestSession.h"
-#include "practice/Main.h"
-#include "screens/FittingLabel.h"
-#include "screens/OptionButton.h"
 #include "wizard/Form5.h"
-#include "wizard/StartProgram.h"
 #include "wizard/frmWizard.h"
 
 #include <QGroupBox>

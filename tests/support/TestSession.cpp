@@ -1,6 +1,5 @@
 #include "TestSession.h"
 
-#include "core/Characters.h"
 #include "practice/Form1.h"
 #include "practice/Main.h"
 #include "screens/FittingLabel.h"
@@ -15,8 +14,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -296,13 +293,6 @@ void addRows(const char* table) {
         QTestData& row = QTest::newRow(qPrintable(cells.takeFirst().trimmed()));
         for (const QString& cell : std::as_const(cells))
             row << unescaped(cell.toUtf8());
-    }
-}
-
-void typeText(QWidget* widget, const QString& text) {
-    for (const QString& character : characters(text)) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(widget, &press);
     }
 }
 

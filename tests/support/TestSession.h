@@ -101,8 +101,6 @@ tourWindows(const std::function<void(QWidget* window, const QString& state)>& vi
 // \uHHHH \UHHHHHHHH (a character, in UTF-8) and \*N(T), T N times over.
 void addRows(const char* table);
 
-// Types `text` into `widget` key by key, as a keyboard would (any characters, not only ASCII).
-void typeText(QWidget* widget, const QString& text);
 // Creates or replaces the file at `path` with exactly `bytes`.
 void writeFile(const QString& path, const QByteArray& bytes);
 // The file's bytes, or "(missing)".
