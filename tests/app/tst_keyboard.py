@@ -82,11 +82,14 @@ def window_back():
 
 
 def tab_to(role, name):
-    """Presses Tab until the control has the focus; fails once Tab has gone round without it."""
+    """Presses Tab until the control has the focus; fails once Tab has gone round without it. Tab
+    must enter a group of options at its chosen one."""
     reached = [focused()]
     while reached[-1] != (role, name):
         keys("Tab")
         reached.append(focus_gained())
+        check(reached[-1][0] != pyatspi.ROLE_RADIO_BUTTON or bus.control(app[0], *reached[-1])
+              .getState().contains(pyatspi.STATE_CHECKED), f"Tab enters at {reached[-1][1]!r}")
         check(reached.count(reached[-1]) == 1,
               f"Tab goes round {reached} and never reaches {name!r}")
 
