@@ -2,14 +2,15 @@
 key presses, followed over AT-SPI (the desktop's accessibility bus), where a keyboard user and a
 screen reader meet the program.
 
-Run by with-audio.sh none, inside a D-Bus session of its own (dbus-run-session), given the
-program's path. A list is typed, one of its words not ASCII; the file dialog is cancelled once,
-then given a name; No and Restart; the list is loaded back, the dialog starting on its name; Yes
-and Finished; every word is practised through its recall, one attempt wrong; No at the end. Tab
-must reach each control the session goes to. Every box must come in turn and be announced as an
-alert with its text, shown as typed; "Right!" and "Wrong! ..." must leave the practice window's
-large lines in sight. The saved list must hold its words byte for byte, and the program's home
-must stay empty. Exits non-zero, naming what never came, once the time limit has passed.
+Run by with-audio.sh none, inside a D-Bus session of its own (dbus-run-session), given the program's
+path. A list is typed, one of its words not ASCII; the file dialog is cancelled once, then given a
+name; No and Restart; the list is loaded back, the dialog starting on its name; Yes and Finished;
+every word is practised through its recall, one attempt wrong; No at the end. Tab must reach each
+control the session goes to, entering a group of options at its chosen one. Every box must come in
+turn and be announced as an alert with its text, shown as typed; "Right!" and "Wrong! ..." must
+leave the practice window's large lines in sight. The saved list must hold its words byte for byte,
+and the program's home must stay empty. Exits non-zero, naming what never came, once the time limit
+has passed.
 """
 
 import os
