@@ -12,8 +12,6 @@ ReadmeScreen::ReadmeScreen()
     Text1 = makeTextBox(this, "Text1", QStringLiteral("Text1"), twipsRect(0, 0, 4212, 4332));
     Text1->setFont(screenFont(12, false));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     setFocusOrder({Text1});
 
