@@ -105,11 +105,12 @@ private slots:
     }
 
     void cleanup() {
-        // The readme viewer opens beside the wizard, whose buttons stay in reach, and its text
-        // fills it at any size.
+        // The readme viewer opens beside the wizard, whose buttons stay in reach, and on the
+        // screen, made smaller where it must be; its text fills it at any size.
         if (Form5* viewer = session->program.readme.get()) {
             if (frmWizard* wizard = session->program.wizard.get())
                 QVERIFY(!viewer->frameGeometry().intersects(wizard->frameGeometry()));
+            QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
             viewer->resize(900, 700);
             QCOMPARE(viewer->Text1->geometry(), viewer->rect());
         }

@@ -11,11 +11,11 @@ extern const char* const Placements;
 const char* const ListFiles = R"table(
 cat, dog, mouse ¦ "cat"\r\n"dog"\r\n"mouse"\r\n ¦ cat|dog|mouse ¦
 an empty file ¦  ¦  ¦
-commas and blanks kept in quotes, blanks trimmed outside ¦ " c,t ",  dog\t ,\t"Done"  \r\n ¦  c,t |dog|Done ¦
+commas and blanks kept in quotes, blanks trimmed outside ¦ " c,t ",  dog \t ,\t"Done"  \r\n ¦  c,t |dog|Done ¦
 LF and CR alone end lines ¦ cat\ndog\rmouse ¦ cat|dog|mouse ¦
 blank lines and empty fields are skipped quietly ¦ \r\n\r\ncat,,"",  \r\n\n\ndog\r\n\r\n ¦ cat|dog ¦
 a missing closing quote ends at the line end ¦ "cat\r\n"dog"\r\n"a"b"c"x,"mouse ¦ cat|dog|a|mouse ¦
-20 characters kept, 21 left out ¦ abcdefghijklmnopqrst\r\nabcdefghijklmnopqrstu\r\nЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ ¦ abcdefghijklmnopqrst|ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ ¦ 1 entry longer than 20 letters was left out.
+20 characters kept, 21 left out; 1024 bytes kept, 1025 left out ¦ abcdefghijklmnopqrst\r\nabcdefghijklmnopqrstu\r\nЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ\r\na\*511(\u0301)b\r\na\*511(\u0301)bc ¦ abcdefghijklmnopqrst|ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ|a\*511(\u0301)b ¦ 2 entries longer than 20 letters were left out.
 control characters, DEL and C1 included ¦ c\x00t,"a\tb",d\x7Fg,\xC2\x85x,dog ¦ dog ¦ 4 entries with control characters were left out.
 invalid UTF-8 is Windows-1252 ¦ "caf\xE9","\x93q\x94","\xC3" ¦ café|“q”|Ã ¦
 Windows-1252 where every word has a byte there ¦ "caf\xE9"\r\n"\x80uro"\r\n"\x8Cuvre"\r\n ¦ café|€uro|Œuvre ¦

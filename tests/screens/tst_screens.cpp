@@ -113,12 +113,14 @@ struct Tour {
 
     void see(QWidget* window, const QString& state) {
         texts << window->windowTitle() << window->accessibleDescription();
-        // A window that may be resized is placed, and may be made smaller, beside another.
+        // A window that may be resized is placed, and may be made smaller, beside another. Its
+        // background is the dialog face or, as a page is, the text boxes' own.
+        const QPalette colours = window->palette();
         QStringList seen{window->objectName(),
                          window->minimumSize() == window->maximumSize()
                              ? QStringLiteral("%1x%2").arg(window->width()).arg(window->height())
                              : "sizable",
-                         look(window)};
+                         colours.window() == colours.base() ? "page" : "face", look(window)};
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
                 continue;
@@ -161,15 +163,16 @@ private slots:
     // Each window's font, and each control that differs from that font or is centred or read-only;
     // the wizard's size, which cannot be changed.
     void looks() {
-        QCOMPARE(english->looks.values(),
-                 QStringList(
-                     {"Form1 sizable 8.25b Label1=12b TypedWord=12b",
-                      "Form5 sizable 8.25b Text1=12,read-only,unwrapped",
-                      "Main sizable 8.25b Word=39b,centred TypedWord=39b,centred "
-                      "CorrectWord=39b,centred TWord=12",
-                      "frmWizard 446x385 8.25 Label2=13.5 Label3=8.25,centred Label6=8.25,centred "
-                      "Label4=8.25,centred Word=12b Label7=8.25,centred "
-                      "CheckWords=8.25,read-only"}));
+        QCOMPARE(
+            english->looks.values(),
+            QStringList(
+                {"Form1 sizable page 8.25b Label1=12b TypedWord=12b",
+                 "Form5 sizable page 8.25b Text1=12,read-only,unwrapped",
+                 "Main sizable page 8.25b Word=39b,centred TypedWord=39b,centred "
+                 "CorrectWord=39b,centred TWord=12",
+                 "frmWizard 446x385 face 8.25 Label2=13.5 Label3=8.25,centred Label6=8.25,centred "
+                 "Label4=8.25,centred Word=12b Label7=8.25,centred "
+                 "CheckWords=8.25,read-only"}));
     }
 
     void inEveryLanguage_data() {

@@ -174,7 +174,9 @@ void TestSession::step(const QString& step) {
         QWidget* window = recall ? static_cast<QWidget*>(recall) : practice;
         if (!window || (window->activateWindow(), !QTest::qWaitForWindowActive(window)))
             return fail("no window for " + step);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        // Held down: the key's repeats say nothing more.
+        for (const bool repeat : {false, true})
+            QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_F5, {}, {}, repeat);
     } else if (verb == "rand")
         for (const QString& number : argument.split(u','))
             randoms.push_back(number.toDouble());

@@ -26,8 +26,8 @@
 //   practice                the practice window opens
 //   t:W  r:W                W typed and Done pressed in the practice window (t) or the recall
 //                           window (r)
-//   f5                      the repeat key pressed in the recall window where that is open, else
-//                           in the practice window
+//   f5                      the repeat key pressed and held in the recall window where that is
+//                           open, else in the practice window
 //   rand:X,Y  e:N           the next random numbers; the error count is N
 //   put:N=B dir:N fifo:N    a file of the bytes B, a folder or a FIFO named N; a name that starts
 //                           with @ lies in the installed guide's folder
