@@ -47,9 +47,9 @@ class ProgramTest : public QObject {
     // WordCount - 1 in brackets and "+" where the end marker follows them; then, where there is
     // something to see, the word box, a typing page's prompt that does not count WordCount, the
     // review where it differs from the list, the name the last file dialog offered. Then the
-    // readme viewer (line ends as /), the current folder's files (CR LF as ~), every message told,
-    // every word said ("/" where speech was cut off), whether the program ended, and how often the
-    // generator was seeded anew.
+    // readme viewer where it is on show (line ends as /), the current folder's files (CR LF as ~),
+    // every message told, every word said ("/" where speech was cut off), whether the program
+    // ended, and how often the generator was seeded anew.
     QString state() {
         const MODULE11& list = session->program.shared;
         QStringList seen;
@@ -73,7 +73,7 @@ class ProgramTest : public QObject {
                 !dialogs.isEmpty() && !dialogs.last().FileName.isEmpty())
                 seen << "dialog'" + QFileInfo(dialogs.last().FileName).fileName() + "'";
         }
-        if (Form5* viewer = session->program.readme.get())
+        if (Form5* viewer = session->program.readme.get(); viewer && viewer->isVisible())
             seen << "viewer'" + viewer->Text1->toPlainText().replace(u'\n', u'/') + "'";
         QStringList files;
         for (const QFileInfo& file : QDir::current().entryInfoList(
