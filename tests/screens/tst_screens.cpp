@@ -114,13 +114,23 @@ struct Tour {
     void see(QWidget* window, const QString& state) {
         texts << window->windowTitle() << window->accessibleDescription();
         // A window that may be resized is placed, and may be made smaller, beside another. Its
-        // background is the dialog face or, as a page is, the text boxes' own.
+        // colours are the dialog face's or, as a page's are, the text boxes' own.
         const QPalette colours = window->palette();
-        QStringList seen{window->objectName(),
-                         window->minimumSize() == window->maximumSize()
-                             ? QStringLiteral("%1x%2").arg(window->width()).arg(window->height())
-                             : "sizable",
-                         colours.window() == colours.base() ? "page" : "face", look(window)};
+        QStringList seen{
+            window->objectName(),
+            window->minimumSize() == window->maximumSize()
+                ? QStringLiteral("%1x%2").arg(window->width()).arg(window->height())
+                : "sizable",
+            colours.window() == colours.base() && colours.windowText() == colours.text() ? "page"
+                                                                                         : "face",
+            look(window)};
+        // Where Tab goes, around the window.
+        QStringList tabs;
+        for (QWidget* next = window->nextInFocusChain(); next != window;
+             next = next->nextInFocusChain())
+            if ((next->focusPolicy() & Qt::TabFocus) && !next->objectName().startsWith("qt_"))
+                tabs << next->objectName();
+        seen << "tab:" + tabs.join(u'>');
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
                 continue;
@@ -157,22 +167,26 @@ private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(folder.path()));
         writeFile("readme.txt", "How to use Tovrin");
+        // A theme whose text boxes' text is not the windows' own.
+        QPalette theme = QApplication::palette();
+        theme.setColor(QPalette::Text, Qt::darkBlue);
+        QApplication::setPalette(theme);
         english = std::make_unique<Tour>();
     }
 
-    // Each window's font, and each control that differs from that font or is centred or read-only;
-    // the wizard's size, which cannot be changed.
+    // Each window's font, colours and order of Tab, and each control that differs from that font
+    // or is centred or read-only; the wizard's size, which cannot be changed.
     void looks() {
-        QCOMPARE(
-            english->looks.values(),
-            QStringList(
-                {"Form1 sizable page 8.25b Label1=12b TypedWord=12b",
-                 "Form5 sizable page 8.25b Text1=12,read-only,unwrapped",
-                 "Main sizable page 8.25b Word=39b,centred TypedWord=39b,centred "
-                 "CorrectWord=39b,centred TWord=12",
-                 "frmWizard 446x385 face 8.25 Label2=13.5 Label3=8.25,centred Label6=8.25,centred "
-                 "Label4=8.25,centred Word=12b Label7=8.25,centred "
-                 "CheckWords=8.25,read-only"}));
+        QCOMPARE(english->looks.values(),
+                 QStringList(
+                     {"Form1 sizable page 8.25b tab:Command1>TypedWord Label1=12b TypedWord=12b",
+                      "Form5 sizable page 8.25b tab:Text1 Text1=12,read-only,unwrapped",
+                      "Main sizable page 8.25b tab:Command1>TWord Word=39b,centred "
+                      "TypedWord=39b,centred CorrectWord=39b,centred TWord=12",
+                      "frmWizard 446x385 face 8.25 tab:Option1>CheckWords>Option4>Option5>butBack>"
+                      "butNext>butCancel>butHelp>Command1>Word>Option3>Option2 Label2=13.5 "
+                      "Label3=8.25,centred Label6=8.25,centred Label4=8.25,centred Word=12b "
+                      "Label7=8.25,centred CheckWords=8.25,read-only"}));
     }
 
     void inEveryLanguage_data() {
