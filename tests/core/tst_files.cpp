@@ -16,6 +16,8 @@
 
 #include <cerrno>
 
+#include <unistd.h>
+
 extern const char* const ListFiles;
 extern const char* const Markings;
 extern const char* const ShownReadmes;
@@ -38,6 +40,10 @@ class FilesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Started without a standard input, as a program may be, the files it opens may come as
+    // descriptor 0.
+    void initTestCase() { ::close(STDIN_FILENO); }
+
     void listFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("words");
@@ -96,6 +102,9 @@ private slots:
                  QString::fromUtf8(shown));
         // A file whose reading fails, as on a failing disk.
         QVERIFY(!readReadme("/proc/self/mem", text, reason) && reason == "Input/output error");
+        // A file that holds more than its size says, as one that grew while it was read does.
+        QVERIFY(!readReadme("/proc/kallsyms", text, reason) &&
+                reason == "it is larger than 64 KiB");
     }
 
     void placements_data() {
