@@ -9,16 +9,12 @@ create, double-click ¦ start;dbl2 ¦ 2< Next > []
 load, cancelled ¦ start;o1;next;nofile ¦ 3< Finish []+
 load, double-click ¦ start;dbl1;nofile ¦ 3< Finish []+
 readme, double-click, then a new list ¦ start;put:readme.txt=a;dbl3;o2;next ¦ 2< Next > [] viewer'a' {readme.txt=a}
-two letters ¦ start;next;add:cat;add:ab ¦ 2< Next > [cat ab]
-one letter ¦ start;next;add:cat;add:a ¦ 2< Next > [cat] box'a' : short
-empty box ¦ start;next;add:cat;add: ¦ 2< Next > [cat] : short
-20 letters ¦ start;next;add:cat;add:abcdefghijklmnopqrst ¦ 2< Next > [cat abcdefghijklmnopqrst]
-21 letters ¦ start;next;add:cat;add:abcdefghijklmnopqrstu ¦ 2< Next > [cat] box'abcdefghijklmnopqrstu' : long
-blanks and capitals kept ¦ start;next;add:cat;add: Ab ¦ 2< Next > [cat  Ab]
+one letter, then none ¦ start;next;add:cat;add:a;add: ¦ 2< Next > [cat] : short | short
+20 letters, then 21 ¦ start;next;add:cat;add:abcdefghijklmnopqrst;add:abcdefghijklmnopqrstu ¦ 2< Next > [cat abcdefghijklmnopqrst] box'abcdefghijklmnopqrstu' : long
+two letters, blanks and capitals kept ¦ start;next;add:cat;add:ab;add: Ab ¦ 2< Next > [cat ab  Ab]
 an emoji is one letter ¦ start;next;add:cat;add:🐱 ¦ 2< Next > [cat] box'🐱' : short
 20 accented letters ¦ start;next;add:e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301 ¦ 2< Next > [e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301e\u0301]
-a double quote ¦ start;next;add:cat;add:say"hi ¦ 2< Next > [cat] box'say"hi' : quote
-a pasted line end ¦ start;next;add:cat;add:cat\n ¦ 2< Next > [cat] box'cat\n' : control
+a double quote, a pasted line end ¦ start;next;add:cat;add:say"hi;add:cat\n ¦ 2< Next > [cat] box'cat\n' : quote | control
 nothing pending, twice ¦ start;next;add:cat;next;no;back;next;no ¦ 3< Finish [cat]+ : save? | save?
 one letter is taken once ¦ start;next;add:cat;box:a;next;no;back;next;no ¦ 3< Finish [cat a]+ : save? | save?
 21 letters stay in the box ¦ start;next;add:cat;box:abcdefghijklmnopqrstu;next;no ¦ 3< Finish [cat]+ box'abcdefghijklmnopqrstu' : long | save?
@@ -54,7 +50,6 @@ the readme here ¦ put:readme.txt=How to\r\n\r\nType.;put:@readme.txt=guide;guid
 a new viewer reads anew and outlives the wizard ¦ put:readme.txt=first;start;o3;next;close:Form5;put:readme.txt=second;o3;next;close:frmWizard ¦ viewer'second' {readme.txt=second}
 the last window closed ends the program ¦ put:readme.txt=first;start;o3;next;close:frmWizard;close:Form5 ¦ {readme.txt=first} ended
 an open viewer keeps its text ¦ put:readme.txt=first;start;o3;next;put:readme.txt=second;o3;next ¦ 1 Next > [] viewer'first' {readme.txt=second}
-the installed guide ¦ put:@readme.txt=guide;guide:;start;o3;next ¦ 1 Next > [] viewer'guide'
 the guide in German ¦ put:@readme.txt=guide;dir:@de;put:@de/readme.txt=Anleitung;guide:de;start;o3;next ¦ 1 Next > [] viewer'Anleitung'
 no Dutch guide: English ¦ put:@readme.txt=guide;guide:nl;start;o3;next ¦ 1 Next > [] viewer'guide'
 a folder here is not passed over ¦ dir:readme.txt;put:@readme.txt=guide;guide:;start;o3;next ¦ 1 Next > [] {readme.txt/} : unread(., it is a folder)
